@@ -1,0 +1,69 @@
+# Kelvo: `make run` and `make test` do all set-up on a fresh Debian 12 machine.
+
+SHELL      := /bin/bash
+BUILD_DIR  ?= build
+JOBS       ?= $(shell nproc)
+PREFIX     ?= /usr/local
+FUZZ_SECONDS ?= 600
+CMAKE_FLAGS ?=
+
+# Everything the build, the tests and the program need, by Debian package name.
+PACKAGES := cmake make g++ clang libclang-rt-14-dev \
+            qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev \
+            fonts-dejavu-core desktop-file-utils appstream
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test fuzz bench install clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update && \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	fi
+
+configure: deps
+	@if [ ! -f $(BUILD_DIR)/CMakeCache.txt ]; then \
+	    cmake -S . -B $(BUILD_DIR) -DCMAKE_CXX_COMPILER=clang++ \
+	          -DCMAKE_INSTALL_PREFIX=$(PREFIX) $(CMAKE_FLAGS); \
+	fi
+
+build: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	@if [ -x $(BUILD_DIR)/src/app/kelvo ]; then \
+	    $(BUILD_DIR)/src/app/kelvo $(FILE); \
+	else \
+	    echo "Kelvo is built, but there is no main window yet."; \
+	fi
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# Longer fuzz runs of both file readers; the corpus is kept between runs.
+fuzz: build
+	@for f in fuzz_worksheet fuzz_config; do \
+	    mkdir -p fuzz-corpus/$$f; \
+	    $(BUILD_DIR)/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	        fuzz-corpus/$$f $(CURDIR)/fuzz/seeds/$$f || exit 1; \
+	done
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench_*; do \
+	    [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; \
+	    QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b" || exit 1; \
+	done
+
+install: build
+	$(SUDO) cmake --install $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,148 @@
+#include "core/rconfig.h"
+
+#include "core/binaryio.h"
+#include "core/messages.h"
+#include "core/units.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+const char* const ConfigMagic = "%CF2";
+const char* const EndMagic = "%KVE";
+
+} // namespace
+
+RConfig::RConfig() : FileName(ProgramFolderFileName()) { ResetAll(); }
+
+QString RConfig::ProgramFolderFileName() {
+    QString folder;
+    if (QCoreApplication::instance())
+        folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return folder + QStringLiteral("Kelvo.cfg");
+}
+
+void RConfig::ResetPreferences() {
+    AutoCalculate = 0;
+    for (int kind = 0; kind < int(DefaultUnits.size()); ++kind)
+        DefaultUnits[size_t(kind)] = FactoryDefaultUnit(kind);
+    UnknownForeground = 0x00FFFFFF;
+    UnknownBackground = 0x00800000;
+    Precision = 8;
+}
+
+void RConfig::ResetAll() {
+    ResetPreferences();
+    RecentFiles.clear();
+    LastFolder.clear();
+    Maximized = 0;
+    Left = 16;
+    Top = 16;
+    Width = 673;
+    Height = 495;
+}
+
+int RConfig::DefaultUnit(int unitKind) const {
+    if (unitKind >= 0 && unitKind < int(DefaultUnits.size()))
+        return DefaultUnits[size_t(unitKind)];
+    if (unitKind == KindNumber(UnitKind::Dimensionless))
+        return 0;
+    return -1;
+}
+
+void RConfig::AddRecentFile(const QString& path) {
+    // A path the file could not hold is not remembered, so that the
+    // configuration can always be written.
+    if (path.toUtf8().size() > MaxTextBytes)
+        return;
+    for (int i = 0; i < RecentFiles.size(); ++i) {
+        if (RecentFiles[i].compare(path, Qt::CaseInsensitive) == 0) {
+            RecentFiles.removeAt(i);
+            break;
+        }
+    }
+    RecentFiles.prepend(path);
+    while (RecentFiles.size() > MaxRecentFiles)
+        RecentFiles.removeLast();
+}
+
+bool RConfig::Read() {
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return ReadFrom(file);
+}
+
+bool RConfig::ReadFrom(QIODevice& device) {
+    BinaryReader reader(device);
+    bool ok = reader.CheckMagic(ConfigMagic);
+    if (ok) {
+        AutoCalculate = reader.ReadInt32();
+        for (qint32& unit : DefaultUnits)
+            unit = reader.ReadInt32();
+        UnknownForeground = quint32(reader.ReadInt32());
+        UnknownBackground = quint32(reader.ReadInt32());
+        Precision = reader.ReadInt32();
+        const qint32 count = reader.ReadInt32();
+        RecentFiles.clear();
+        // Each entry needs at least its length; more cannot be in the file.
+        if (count < 0 || count > reader.Remaining() / 4)
+            reader.SetError();
+        for (qint32 i = 0; i < count && !reader.HasError(); ++i)
+            RecentFiles.append(reader.ReadText());
+        LastFolder = reader.ReadText();
+        Maximized = reader.ReadInt32();
+        Left = reader.ReadInt32();
+        Top = reader.ReadInt32();
+        Width = reader.ReadInt32();
+        Height = reader.ReadInt32();
+        ok = reader.CheckMagic(EndMagic) && !reader.HasError();
+    }
+    if (ok)
+        return true;
+    ShowError(QStringLiteral("The configuration file '") + FileName +
+              QStringLiteral("' is incorrect. Reseting to defaults."));
+    ResetAll();
+    return false;
+}
+
+bool RConfig::WriteTo(QIODevice& device) const {
+    BinaryWriter writer(device);
+    writer.WriteMagic(ConfigMagic);
+    writer.WriteInt32(AutoCalculate);
+    for (qint32 unit : DefaultUnits)
+        writer.WriteInt32(unit);
+    writer.WriteInt32(qint32(UnknownForeground));
+    writer.WriteInt32(qint32(UnknownBackground));
+    writer.WriteInt32(Precision);
+    writer.WriteInt32(qint32(RecentFiles.size()));
+    for (const QString& path : RecentFiles)
+        writer.WriteText(path);
+    writer.WriteText(LastFolder);
+    writer.WriteInt32(Maximized);
+    writer.WriteInt32(Left);
+    writer.WriteInt32(Top);
+    writer.WriteInt32(Width);
+    writer.WriteInt32(Height);
+    writer.WriteMagic(EndMagic);
+    return !writer.HasError();
+}
+
+bool RConfig::Write() const {
+    QSaveFile file(FileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        ShowError(QStringLiteral("Could not open file '") + FileName +
+                  QStringLiteral("' for writing."));
+        return false;
+    }
+    if (!WriteTo(file) || !file.commit()) {
+        file.cancelWriting();
+        ShowError(QStringLiteral("Error writing to file file '") + FileName +
+                  QStringLiteral("'."));
+        return false;
+    }
+    return true;
+}

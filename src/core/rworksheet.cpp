@@ -1,0 +1,152 @@
+#include "core/rworksheet.h"
+
+#include "core/binaryio.h"
+#include "core/calctypes.h"
+#include "core/messages.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+const char* const WorksheetMagic = "%KVW";
+const char* const EndMagic = "%KVE";
+
+} // namespace
+
+void RWorksheet::Clear() {
+    calculations_.clear();
+    CurrentIndex = -1;
+}
+
+void RWorksheet::AppendDefault(const CalculatorCatalog& catalog, int type) {
+    auto calculation = std::make_unique<RCalculation>();
+    calculation->SetName(catalog.GetTypeName(type) + QStringLiteral("1"));
+    catalog.InitCalculation(type, *calculation);
+    calculation->SetCurrent(true);
+    calculations_.push_back(std::move(calculation));
+}
+
+void RWorksheet::CreateDefault(const CalculatorCatalog& catalog) {
+    Clear();
+    for (int type = 1; type <= CalcTypeCount; ++type)
+        AppendDefault(catalog, type);
+}
+
+bool RWorksheet::Read(const CalculatorCatalog& catalog) {
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowError(QStringLiteral("Could not read the file '") + FileName + QStringLiteral("'."));
+        return false;
+    }
+    return ReadFrom(file, catalog);
+}
+
+bool RWorksheet::ReadFrom(QIODevice& device, const CalculatorCatalog& catalog) {
+    BinaryReader reader(device);
+    if (!reader.CheckMagic(WorksheetMagic)) {
+        ShowError(QStringLiteral("The file '") + FileName +
+                  QStringLiteral("' did not contain a valid worksheet."));
+        return false;
+    }
+    Clear();
+    CurrentIndex = reader.ReadInt32();
+    const qint32 count = reader.ReadInt32();
+    if (!reader.HasError() &&
+        (count < 0 || count > reader.Remaining() / RCalculation::MinRecordBytes))
+        reader.SetError();
+    for (qint32 i = 0; i < count && !reader.HasError(); ++i) {
+        calculations_.push_back(std::make_unique<RCalculation>());
+        calculations_.back()->Read(reader);
+    }
+    if (!reader.CheckMagic(EndMagic) || reader.HasError()) {
+        ShowError(QStringLiteral("Error reading the file '") + FileName + QStringLiteral("'."));
+        return false;
+    }
+    // Short worksheets gain one calculation per missing position, of the
+    // type that position has in the default worksheet.
+    while (Count() < CalcTypeCount)
+        AppendDefault(catalog, Count() + 1);
+    return true;
+}
+
+bool RWorksheet::WriteTo(QIODevice& device) const {
+    BinaryWriter writer(device);
+    writer.WriteMagic(WorksheetMagic);
+    writer.WriteInt32(CurrentIndex);
+    writer.WriteInt32(qint32(calculations_.size()));
+    for (const auto& calculation : calculations_)
+        calculation->Write(writer);
+    writer.WriteMagic(EndMagic);
+    return !writer.HasError();
+}
+
+bool RWorksheet::Write() const {
+    QSaveFile file(FileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        ShowError(QStringLiteral("Could not open file '") + FileName +
+                  QStringLiteral("' for writing."));
+        return false;
+    }
+    if (!WriteTo(file) || !file.commit()) {
+        file.cancelWriting();
+        ShowError(QStringLiteral("Error writing to file file '") + FileName +
+                  QStringLiteral("'. The disk could be full."));
+        return false;
+    }
+    return true;
+}
+
+int RWorksheet::FindByName(const QString& name) const {
+    for (int i = 0; i < Count(); ++i) {
+        if (calculations_[size_t(i)]->Name() == name)
+            return i;
+    }
+    return -1;
+}
+
+int RWorksheet::FindByTypeAndName(int type, const QString& name) const {
+    for (int i = 0; i < Count(); ++i) {
+        const RCalculation& calculation = *calculations_[size_t(i)];
+        if (calculation.Type() == type && calculation.Name() == name)
+            return i;
+    }
+    return -1;
+}
+
+int RWorksheet::FindSelected(int type) const {
+    for (int i = 0; i < Count(); ++i) {
+        const RCalculation& calculation = *calculations_[size_t(i)];
+        if (calculation.Type() == type && calculation.Current())
+            return i;
+    }
+    return -1;
+}
+
+int RWorksheet::CountOfType(int type) const {
+    int count = 0;
+    for (const auto& calculation : calculations_)
+        count += calculation->Type() == type ? 1 : 0;
+    return count;
+}
+
+int RWorksheet::IndexOf(const RCalculation* calculation) const {
+    for (int i = 0; i < Count(); ++i) {
+        if (calculations_[size_t(i)].get() == calculation)
+            return i;
+    }
+    return -1;
+}
+
+void RWorksheet::Insert(int position, std::unique_ptr<RCalculation> calculation) {
+    position = std::clamp(position, 0, Count());
+    calculations_.insert(calculations_.begin() + position, std::move(calculation));
+}
+
+std::unique_ptr<RCalculation> RWorksheet::Remove(int position) {
+    auto calculation = std::move(calculations_.at(size_t(position)));
+    calculations_.erase(calculations_.begin() + position);
+    return calculation;
+}

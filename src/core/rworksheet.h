@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/rcalculation.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class CalculatorCatalog;
+class QIODevice;
+
+// Everything the user works on at one time: an ordered list of named
+// calculations, the file they belong to, the calculation that was current
+// and whether there are unsaved changes.
+class RWorksheet final {
+public:
+    QString FileName;
+    int CurrentIndex = -1;
+    bool Modified = false;
+
+    int Count() const { return int(calculations_.size()); }
+    RCalculation* At(int index) const { return calculations_.at(size_t(index)).get(); }
+
+    // Destroys every calculation; CurrentIndex becomes -1.
+    void Clear();
+    // One calculation of each type, named after its type word with "1", all current.
+    void CreateDefault(const CalculatorCatalog& catalog);
+    // Reads FileName; on failure the reader has shown its message.
+    bool Read(const CalculatorCatalog& catalog);
+    // Writes FileName, replacing it only once the new file is complete; on
+    // failure the writer has shown its message. Modified is left alone.
+    bool Write() const;
+
+    // The same on any device; messages name FileName.
+    bool ReadFrom(QIODevice& device, const CalculatorCatalog& catalog);
+    bool WriteTo(QIODevice& device) const;
+
+    // Lookups compare names exactly and return the first match, or -1.
+    int FindByName(const QString& name) const;
+    int FindByTypeAndName(int type, const QString& name) const;
+    int FindSelected(int type) const;
+    int CountOfType(int type) const;
+    int IndexOf(const RCalculation* calculation) const;
+
+    // The worksheet owns what is inserted; Remove hands ownership back.
+    void Insert(int position, std::unique_ptr<RCalculation> calculation);
+    std::unique_ptr<RCalculation> Remove(int position);
+
+private:
+    void AppendDefault(const CalculatorCatalog& catalog, int type);
+
+    std::vector<std::unique_ptr<RCalculation>> calculations_;
+};
