@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/messages.h"
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+// Every modal question, message box and common dialog the program shows goes
+// through this interface, so that tests can answer them without a screen.
+class UserDialogs {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~UserDialogs() = default;
+
+    // A question titled "Kelvo" with a question icon: Yes and No, plus Cancel
+    // when withCancel is set.
+    virtual Answer Ask(QWidget* parent, const QString& question, bool withCancel) = 0;
+    // A message box titled "Kelvo" with the error icon and an OK button; the
+    // text already carries its "Error: " (or other) prefix.
+    virtual void ShowMessage(QWidget* parent, MessageBoxKind kind, const QString& text) = 0;
+    // File dialogs for worksheets; false when cancelled.
+    virtual bool GetOpenFileName(QWidget* parent, const QString& title, const QString& folder,
+                                 QString& path) = 0;
+    virtual bool GetSaveFileName(QWidget* parent, const QString& title, const QString& folder,
+                                 QString& path) = 0;
+    // An input box with the initial text filled in and selected; false when cancelled.
+    virtual bool GetText(QWidget* parent, const QString& title, const QString& prompt,
+                         int maxLength, QString& text) = 0;
+    // The colour dialog preset to the given colour; false when cancelled.
+    virtual bool GetColor(QWidget* parent, QColor& color) = 0;
+};
+
+// The real dialogs of the desktop.
+class DesktopDialogs final : public UserDialogs {
+public:
+    Answer Ask(QWidget* parent, const QString& question, bool withCancel) override;
+    void ShowMessage(QWidget* parent, MessageBoxKind kind, const QString& text) override;
+    bool GetOpenFileName(QWidget* parent, const QString& title, const QString& folder,
+                         QString& path) override;
+    bool GetSaveFileName(QWidget* parent, const QString& title, const QString& folder,
+                         QString& path) override;
+    bool GetText(QWidget* parent, const QString& title, const QString& prompt, int maxLength,
+                 QString& text) override;
+    bool GetColor(QWidget* parent, QColor& color) override;
+};
