@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "core/units.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -73,7 +74,11 @@ bool RConfig::Read() {
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    return ReadFrom(file);
+    QByteArray bytes = file.readAll();
+    file.close();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadFrom(buffer);
 }
 
 bool RConfig::ReadFrom(QIODevice& device) {

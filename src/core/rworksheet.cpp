@@ -4,6 +4,7 @@
 #include "core/calctypes.h"
 #include "core/messages.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 
@@ -41,7 +42,12 @@ bool RWorksheet::Read(const CalculatorCatalog& catalog) {
         ShowError(QStringLiteral("Could not read the file '") + FileName + QStringLiteral("'."));
         return false;
     }
-    return ReadFrom(file, catalog);
+    // Reading from memory spares a system call per item.
+    QByteArray bytes = file.readAll();
+    file.close();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadFrom(buffer, catalog);
 }
 
 bool RWorksheet::ReadFrom(QIODevice& device, const CalculatorCatalog& catalog) {
