@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ui/framework/tformproblem.h"
+
+#include <QPoint>
+
+// Two like components in series or in parallel, solved for any one of the
+// three values. Resistors, capacitors and inductors differ only in their
+// letter, unit kind and which configuration adds the values directly.
+class TFormCombination : public TFormProblem {
+    Q_OBJECT
+
+public:
+    struct Family {
+        int type;
+        QString letter; // "R", "C", "L"
+        int unitKind;
+        bool parallelAdds; // capacitors add in parallel
+        bool ohmPictures;
+    };
+
+    TFormCombination(AppContext& context, const Family& family, QObject* parent = nullptr);
+
+    QString GetTypeName() const override;
+    void InitCalculation(RCalculation& calculation) const override;
+    void Calculate() override;
+    void ShowHelp() override;
+    void ShowUnknown() override;
+    void ShowConfiguration() override;
+    RField* GetUnknownField() const override;
+
+    // Which drawing the form shows: 0 parallel, 1 series.
+    int Drawing() const { return drawing_; }
+
+private:
+    void BuildSchematic();
+
+    Family family_;
+    int drawing_ = 0;
+    // How far each component box moves between the two drawings.
+    QPoint firstStep_;
+    QPoint secondStep_;
+    QPoint seriesWireFrom_;
+    QPoint seriesWireTo_;
+    QPoint parallelWireTo_;
+};
+
+class TFormResistor final : public TFormCombination {
+    Q_OBJECT
+public:
+    explicit TFormResistor(AppContext& context, QObject* parent = nullptr);
+};
+
+class TFormCapacitor final : public TFormCombination {
+    Q_OBJECT
+public:
+    explicit TFormCapacitor(AppContext& context, QObject* parent = nullptr);
+};
+
+class TFormInductor final : public TFormCombination {
+    Q_OBJECT
+public:
+    explicit TFormInductor(AppContext& context, QObject* parent = nullptr);
+};

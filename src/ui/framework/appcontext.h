@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+
+class RCalculation;
+class RConfig;
+class RWorksheet;
+class TFormProblem;
+
+// The program-wide objects the main window owns and every calculator form
+// works on. Tests build their own.
+struct AppContext {
+    RWorksheet* worksheet = nullptr;
+    RConfig* config = nullptr;
+    RCalculation* calculation = nullptr; // the current calculation
+    TFormProblem* calculator = nullptr;  // the calculator now shown
+    std::function<void(int context)> showHelp;
+    // Set while a form writes into its own controls, so that the edits'
+    // change handlers do not take display texts back into the fields.
+    bool loading = false;
+};

@@ -1,0 +1,527 @@
+#include "ui/framework/tformproblem.h"
+
+#include "core/calctypes.h"
+#include "core/messages.h"
+#include "core/numbertext.h"
+#include "core/rcalculation.h"
+#include "core/rconfig.h"
+#include "core/rfield.h"
+#include "core/rworksheet.h"
+#include "core/units.h"
+#include "ui/framework/appcontext.h"
+#include "ui/framework/colors.h"
+#include "ui/framework/rschematic.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+constexpr int EditWidth = 96;
+constexpr int ButtonWidth = 88;
+constexpr int Margin = 8;
+const char* const TagProperty = "tag";
+
+// The calculator's panel keeps the three buttons at its lower right and the
+// drawing under everything else.
+class ProblemPanel final : public QWidget {
+public:
+    std::function<void(QSize)> onResize;
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        if (onResize)
+            onResize(size());
+    }
+};
+
+int TagOf(const QObject* object) { return object->property(TagProperty).toInt(); }
+
+void SetTag(QObject* object, int tag) { object->setProperty(TagProperty, tag); }
+
+// Restores the loading flag however the scope is left.
+class LoadingScope {
+public:
+    explicit LoadingScope(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~LoadingScope() { flag_ = previous_; }
+
+private:
+    bool& flag_;
+    bool previous_;
+};
+
+QPixmap OhmPicture(bool focused, qreal ratio) {
+    QPixmap pixmap(QSize(16, 16) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(13);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QString(QChar(0x03A9)));
+    if (focused) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(QRectF(0.5, 0.5, 15, 15));
+    }
+    return pixmap;
+}
+
+} // namespace
+
+TFormProblem::TFormProblem(AppContext& context, const QString& caption, QObject* parent)
+    : QObject(parent), context_(context), caption_(caption) {
+    auto* panel = new ProblemPanel;
+    panel_ = panel;
+    panel_->setObjectName(QStringLiteral("PanelMain"));
+    panel_->setAccessibleName(caption);
+
+    schematic_ = new RSchematic(panel_);
+    schematic_->setObjectName(QStringLiteral("Schematic"));
+
+    buttonCalculate_ = new QPushButton(QStringLiteral("Calculate"), panel_);
+    buttonCalculate_->setObjectName(QStringLiteral("ButtonCalculate"));
+    buttonClear_ = new QPushButton(QStringLiteral("Clear"), panel_);
+    buttonClear_->setObjectName(QStringLiteral("ButtonClear"));
+    buttonHelp_ = new QPushButton(QStringLiteral("Help"), panel_);
+    buttonHelp_->setObjectName(QStringLiteral("ButtonHelp"));
+    connect(buttonCalculate_, &QPushButton::clicked, this, &TFormProblem::ButtonCalculateClick);
+    connect(buttonClear_, &QPushButton::clicked, this, &TFormProblem::ButtonClearClick);
+    connect(buttonHelp_, &QPushButton::clicked, this, &TFormProblem::ButtonHelpClick);
+
+    CreatePictures();
+
+    panel->onResize = [this](QSize size) {
+        schematic_->setGeometry(0, 0, size.width(), size.height());
+        const int height = buttonCalculate_->sizeHint().height();
+        const int x = size.width() - Margin - ButtonWidth;
+        int y = size.height() - Margin - height;
+        for (QPushButton* button : {buttonHelp_, buttonClear_, buttonCalculate_}) {
+            button->setGeometry(x, y, ButtonWidth, height);
+            y -= height + 6;
+        }
+    };
+    schematic_->lower();
+}
+
+TFormProblem::~TFormProblem() {
+    // The panel may be hosted by the main window; it is the form's all the same.
+    delete panel_;
+}
+
+void TFormProblem::CreatePictures() {
+    const qreal ratio = 2.0;
+    baseOhm_ = OhmPicture(false, ratio);
+    selectedOhm_ = OhmPicture(true, ratio);
+    imageBaseOhm_ = new QLabel(panel_);
+    imageBaseOhm_->setObjectName(QStringLiteral("ImageBaseOhm"));
+    imageBaseOhm_->setPixmap(baseOhm_);
+    imageBaseOhm_->hide();
+    imageSelectedOhm_ = new QLabel(panel_);
+    imageSelectedOhm_->setObjectName(QStringLiteral("ImageSelectedOhm"));
+    imageSelectedOhm_->setPixmap(selectedOhm_);
+    imageSelectedOhm_->hide();
+}
+
+QString TFormProblem::GetTypeName() const { return QStringLiteral("Unknown"); }
+
+void TFormProblem::InitCalculation(RCalculation&) const {}
+
+QWidget* TFormProblem::GetControl(int tag) const { return controls_.value(tag, nullptr); }
+
+RCalculation* TFormProblem::Calculation() const { return context_.calculation; }
+
+int TFormProblem::Precision() const { return context_.config ? context_.config->Precision : 8; }
+
+void TFormProblem::SetModified() {
+    if (context_.worksheet)
+        context_.worksheet->Modified = true;
+}
+
+TFormProblem::BoxSpec TFormProblem::StandardBox(int field, const QString& caption,
+                                                const QString& stem, int unitKind, bool complex,
+                                                QPoint position, const QString& ohmName,
+                                                bool result) {
+    BoxSpec spec;
+    spec.field = field;
+    spec.caption = caption;
+    spec.boxName = QStringLiteral("Box") + stem;
+    spec.labelName = QStringLiteral("Label") + stem;
+    spec.editName = QStringLiteral("Edit") + stem;
+    if (complex)
+        spec.imagName = QStringLiteral("Edit") + stem + QStringLiteral("J");
+    for (int unit = 0; unit < UnitCount(unitKind); ++unit)
+        spec.radioNames << QStringLiteral("Radio") + stem + QString::number(unit + 1);
+    spec.ohmName = ohmName;
+    spec.unitKind = unitKind;
+    spec.result = result;
+    spec.position = position;
+    return spec;
+}
+
+QWidget* TFormProblem::AddBox(const BoxSpec& spec) {
+    const int base = spec.field * 10;
+    auto* box = new RBox(spec.result, panel_);
+    box->setObjectName(spec.boxName);
+
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(Margin, 6, Margin, 6);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(4);
+
+    auto* edits = new QVBoxLayout;
+    edits->setSpacing(4);
+    auto* edit = new QLineEdit(box);
+    edit->setObjectName(spec.editName);
+    edit->setFixedWidth(EditWidth);
+    edit->setAccessibleName(spec.caption);
+    BindEdit(edit, base + 1, false);
+    edits->addWidget(edit);
+    if (!spec.imagName.isEmpty()) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        auto* j = new QLabel(QStringLiteral("+j"), box);
+        auto* imag = new QLineEdit(box);
+        imag->setObjectName(spec.imagName);
+        imag->setFixedWidth(EditWidth - j->sizeHint().width() - 4);
+        imag->setAccessibleName(spec.caption + QStringLiteral(" +j"));
+        j->setBuddy(imag);
+        BindEdit(imag, base + 2, true);
+        row->addWidget(j);
+        row->addWidget(imag);
+        edits->addLayout(row);
+    }
+    edits->addStretch();
+    grid->addLayout(edits, 0, 0);
+
+    auto* radios = new QVBoxLayout;
+    radios->setSpacing(0);
+    auto* group = new QButtonGroup(box);
+    for (int unit = 0; unit < spec.radioNames.size(); ++unit) {
+        const int tag = base + 5 + unit;
+        const bool ohm = unit == 0 && !spec.ohmName.isEmpty();
+        auto* radio = new QRadioButton(ohm ? QString() : UnitCaption(spec.unitKind, unit), box);
+        radio->setObjectName(spec.radioNames[unit]);
+        SetTag(radio, tag);
+        controls_.insert(tag, radio);
+        group->addButton(radio, unit);
+        if (ohm) {
+            radio->setAccessibleName(QStringLiteral("ohm"));
+            auto* picture = new RPicture(box);
+            picture->setObjectName(spec.ohmName);
+            picture->SetPixmap(baseOhm_);
+            SetTag(picture, 1000 + tag);
+            controls_.insert(1000 + tag, picture);
+            connect(picture, &RPicture::Clicked, this, [this, picture] {
+                ImageOhmClick(TagOf(picture));
+            });
+            radio->installEventFilter(this);
+            auto* row = new QHBoxLayout;
+            row->setSpacing(0);
+            row->addWidget(radio);
+            row->addWidget(picture);
+            row->addStretch();
+            radios->addLayout(row);
+        } else {
+            radios->addWidget(radio);
+        }
+    }
+    radios->addStretch();
+    connect(group, &QButtonGroup::idClicked, this,
+            [this, base](int unit) { RadioClick(base + 5 + unit); });
+    grid->addLayout(radios, 0, 1);
+
+    box->adjustSize();
+    box->move(spec.position);
+
+    auto* caption = new QLabel(spec.caption, panel_);
+    caption->setObjectName(spec.labelName);
+    caption->adjustSize();
+    caption->move(spec.position.x(), spec.position.y() - caption->height() - 1);
+    captions_.insert(box, caption);
+    return box;
+}
+
+void TFormProblem::MoveBox(const QString& boxName, int dx, int dy) {
+    QWidget* box = panel_->findChild<QWidget*>(boxName);
+    if (!box)
+        return;
+    box->move(box->pos() + QPoint(dx, dy));
+    if (QLabel* caption = captions_.value(box))
+        caption->move(caption->pos() + QPoint(dx, dy));
+}
+
+void TFormProblem::BindEdit(QLineEdit* edit, int tag, bool imaginary) {
+    SetTag(edit, tag);
+    controls_.insert(tag, edit);
+    if (imaginary)
+        connect(edit, &QLineEdit::textChanged, this, [this, tag] { EditImagChange(tag); });
+    else
+        connect(edit, &QLineEdit::textChanged, this, [this, tag] { EditValueChange(tag); });
+}
+
+QWidget* TFormProblem::AddRadioGroup(GroupRole role, const QString& name, const QString& title,
+                                     const QStringList& radioNames, const QStringList& captions,
+                                     QPoint position) {
+    auto* box = new QGroupBox(title, panel_);
+    box->setObjectName(name);
+    auto* layout = new QVBoxLayout(box);
+    layout->setSpacing(2);
+    auto* group = new QButtonGroup(box);
+    for (int position = 0; position < radioNames.size(); ++position) {
+        auto* radio = new QRadioButton(captions.value(position), box);
+        radio->setObjectName(radioNames[position]);
+        SetTag(radio, position);
+        group->addButton(radio, position);
+        layout->addWidget(radio);
+    }
+    switch (role) {
+    case GroupRole::Unknown:
+        unknownGroup_ = group;
+        connect(group, &QButtonGroup::idClicked, this, &TFormProblem::UnknownClick);
+        break;
+    case GroupRole::Configuration:
+        configurationGroup_ = group;
+        connect(group, &QButtonGroup::idClicked, this, &TFormProblem::ConfigClick);
+        break;
+    case GroupRole::Solution:
+        solutionGroup_ = group;
+        connect(group, &QButtonGroup::idClicked, this, &TFormProblem::SolutionClick);
+        break;
+    }
+    box->adjustSize();
+    box->move(position);
+    return box;
+}
+
+void TFormProblem::FinishLayout(QSize size) {
+    panel_->setMinimumSize(size);
+    panel_->resize(size);
+}
+
+namespace {
+
+void CheckOnly(QButtonGroup* group, int id) {
+    if (!group)
+        return;
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons())
+        button->setChecked(group->id(button) == id);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+void TFormProblem::CheckUnknownRadio(int position) { CheckOnly(unknownGroup_, position); }
+
+void TFormProblem::CheckConfigurationRadio(int tag) { CheckOnly(configurationGroup_, tag); }
+
+void TFormProblem::MarkEdits(const QList<int>& unknownTags, const QList<int>& otherTags) {
+    const QColor foreground =
+        context_.config ? ColorFromConfig(context_.config->UnknownForeground) : QColor(Qt::white);
+    const QColor background = context_.config ? ColorFromConfig(context_.config->UnknownBackground)
+                                              : QColor(0, 0, 0x80);
+    auto paint = [this](int tag, const QColor& base, const QColor& text, bool readOnly) {
+        auto* edit = qobject_cast<QLineEdit*>(GetControl(tag));
+        if (!edit)
+            return;
+        QPalette palette = edit->palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Base, base);
+            palette.setColor(group, QPalette::Text, text);
+        }
+        edit->setPalette(palette);
+        edit->setReadOnly(readOnly);
+    };
+    for (int tag : otherTags)
+        paint(tag, Qt::white, Qt::black, false);
+    for (int tag : unknownTags)
+        paint(tag, background, foreground, true);
+}
+
+void TFormProblem::ShowField(int fieldIndex) {
+    RCalculation* calculation = Calculation();
+    if (!calculation || fieldIndex < 0 || fieldIndex >= calculation->FieldCount())
+        return;
+    LoadingScope loading(context_.loading);
+    const RField* field = &calculation->Field(fieldIndex);
+    const int solution = calculation->Solution();
+    if (solution >= 0 && solution < int(field->solutions.size()))
+        field = &field->solutions[size_t(solution)];
+
+    const int base = fieldIndex * 10;
+    if (auto* edit = qobject_cast<QLineEdit*>(GetControl(base + 1)))
+        edit->setText(field->FormatReal(Precision()));
+    if (auto* edit = qobject_cast<QLineEdit*>(GetControl(base + 2)))
+        edit->setText(field->FormatImag(Precision()));
+    if (auto* first = qobject_cast<QAbstractButton*>(GetControl(base + 5))) {
+        QButtonGroup* group = first->group();
+        if (group)
+            group->setExclusive(false);
+        for (int k = 5; k <= 9; ++k) {
+            if (auto* radio = qobject_cast<QAbstractButton*>(GetControl(base + k)))
+                radio->setChecked(field->unitIndex == k - 5);
+        }
+        if (group)
+            group->setExclusive(true);
+    }
+}
+
+void TFormProblem::ShowCalculation() {
+    RCalculation* calculation = Calculation();
+    if (!calculation)
+        return;
+    for (int i = 0; i < calculation->FieldCount(); ++i)
+        ShowField(i);
+    ShowUnknown();
+    ShowConfiguration();
+    ShowSolutions();
+    if (AlwaysCalculates())
+        buttonCalculate_->hide();
+}
+
+void TFormProblem::ClearCalculation() {
+    RCalculation* calculation = Calculation();
+    if (!calculation)
+        return;
+    for (RField& field : calculation->Fields()) {
+        field.SetTexts(QString(), QString());
+        const int unit = context_.config ? context_.config->DefaultUnit(field.unitKind)
+                                         : FactoryDefaultUnit(field.unitKind);
+        field.unitIndex = unit < 0 ? 0 : unit;
+    }
+    calculation->SetSolution(-1);
+    ShowCalculation();
+}
+
+void TFormProblem::EditValueChange(int tag) {
+    if (context_.loading)
+        return;
+    RCalculation* calculation = Calculation();
+    auto* edit = qobject_cast<QLineEdit*>(GetControl(tag));
+    const int index = tag / 10;
+    if (!calculation || !edit || index >= calculation->FieldCount())
+        return;
+    RField& field = calculation->Field(index);
+    if (tag % 10 == 2)
+        field.imagText = edit->text();
+    else
+        field.text = edit->text();
+    SetModified();
+    if (!field.solutions.empty() && calculation->Solution() != -1) {
+        calculation->SetSolution(-1);
+        ShowSolutions();
+    }
+    if ((context_.config && context_.config->AutoCalculate != 0) || AlwaysCalculates())
+        Calculate();
+}
+
+void TFormProblem::EditImagChange(int tag) { EditValueChange(tag); }
+
+void TFormProblem::RadioClick(int tag) {
+    RCalculation* calculation = Calculation();
+    const int index = tag / 10;
+    const int unit = tag % 10 - 5;
+    if (!calculation || index >= calculation->FieldCount())
+        return;
+    RField& field = calculation->Field(index);
+    if (unit == field.unitIndex)
+        return;
+    if (!field.text.isEmpty() && IsNumber(field.text))
+        field.text = StoredNumberText(FromBaseUnits(field.GetReal(), unit, field.unitKind));
+    if (!field.imagText.isEmpty() && IsNumber(field.imagText))
+        field.imagText = StoredNumberText(FromBaseUnits(field.GetImag(), unit, field.unitKind));
+    field.unitIndex = unit;
+    ShowField(index);
+    SetModified();
+}
+
+void TFormProblem::UnknownClick(int position) {
+    RCalculation* calculation = Calculation();
+    if (!calculation || position == calculation->Unknown())
+        return;
+    calculation->SetUnknown(position);
+    ShowUnknown();
+    SetModified();
+    if (context_.config && context_.config->AutoCalculate != 0)
+        Calculate();
+}
+
+void TFormProblem::ConfigClick(int tag) {
+    RCalculation* calculation = Calculation();
+    if (!calculation || tag == calculation->Configuration())
+        return;
+    calculation->SetConfiguration(tag);
+    if (RField* unknown = GetUnknownField())
+        unknown->SetTexts(QString(), QString());
+    calculation->SetSolution(-1);
+    ShowConfiguration();
+    ShowCalculation();
+    SetModified();
+    if (context_.config && context_.config->AutoCalculate != 0)
+        Calculate();
+}
+
+void TFormProblem::SolutionClick(int tag) {
+    RCalculation* calculation = Calculation();
+    if (!calculation || tag == calculation->Solution())
+        return;
+    calculation->SetSolution(tag);
+    ShowSolutions();
+    ShowCalculation();
+    SetModified();
+}
+
+void TFormProblem::RadioEnter(int tag) {
+    if (auto* picture = qobject_cast<RPicture*>(GetControl(tag + 1000)))
+        picture->SetPixmap(selectedOhm_);
+}
+
+void TFormProblem::RadioExit(int tag) {
+    if (auto* picture = qobject_cast<RPicture*>(GetControl(tag + 1000)))
+        picture->SetPixmap(baseOhm_);
+}
+
+void TFormProblem::ImageOhmClick(int tag) {
+    auto* radio = qobject_cast<QAbstractButton*>(GetControl(tag - 1000));
+    if (!radio)
+        return;
+    RadioClick(tag - 1000);
+    radio->setFocus(Qt::MouseFocusReason);
+}
+
+bool TFormProblem::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn)
+        RadioEnter(TagOf(watched));
+    else if (event->type() == QEvent::FocusOut)
+        RadioExit(TagOf(watched));
+    return QObject::eventFilter(watched, event);
+}
+
+bool TFormProblem::StoreResult(int fieldIndex, const Complex& value, int unitIndex) {
+    RCalculation* calculation = Calculation();
+    if (!calculation || fieldIndex >= calculation->FieldCount())
+        return false;
+    if (!std::isfinite(value.re) || !std::isfinite(value.im)) {
+        ShowWarning(QStringLiteral("Error: No solution."));
+        return false;
+    }
+    calculation->Field(fieldIndex).SetComplex(value.re, value.im, unitIndex);
+    ShowField(fieldIndex);
+    SetModified();
+    ClearWarning();
+    return true;
+}

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "core/complexvalue.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class RCalculation;
+class RField;
+class RSchematic;
+struct AppContext;
+
+// The base of every calculator form. A calculator declares its boxes and
+// radio groups; this base builds the controls, binds them to the shared
+// handlers and shows and edits whichever calculation of the type is current.
+// The form is never a window: the main window hosts its panel.
+class TFormProblem : public QObject {
+    Q_OBJECT
+
+public:
+    TFormProblem(AppContext& context, const QString& caption, QObject* parent = nullptr);
+    ~TFormProblem() override;
+
+    const QString& Caption() const { return caption_; }
+    QWidget* PanelMain() const { return panel_; }
+
+    virtual QString GetTypeName() const;
+    virtual void InitCalculation(RCalculation& calculation) const;
+    virtual void Calculate() {}
+    virtual void ShowHelp() {}
+    virtual QWidget* GetControl(int tag) const;
+    virtual void ShowUnknown() {}
+    virtual void ShowConfiguration() {}
+    virtual void ShowSolutions() {}
+    virtual void ClearCalculation();
+    virtual void ShowCalculation();
+    void ShowField(int fieldIndex);
+    virtual RField* GetUnknownField() const { return nullptr; }
+    virtual bool AlwaysCalculates() const { return false; }
+
+    // Shared handlers, bound to the controls the base builds.
+    void EditValueChange(int tag);
+    void EditImagChange(int tag);
+    void RadioClick(int tag);
+    void UnknownClick(int position);
+    void ConfigClick(int tag);
+    void SolutionClick(int tag);
+    void ButtonCalculateClick() { Calculate(); }
+    void ButtonClearClick() { ClearCalculation(); }
+    void ButtonHelpClick() { ShowHelp(); }
+    void RadioEnter(int tag);
+    void RadioExit(int tag);
+    void ImageOhmClick(int tag);
+
+    // The plain and the focused ohm picture.
+    const QPixmap& BaseOhm() const { return baseOhm_; }
+    const QPixmap& SelectedOhm() const { return selectedOhm_; }
+
+protected:
+    // One quantity's box: a value edit, optionally a "+j" edit, and the unit
+    // radios of the field's kind (the ohm unit as a picture beside its radio).
+    struct BoxSpec {
+        int field = 0;
+        QString caption;      // shown above the box
+        QString boxName;      // objectName of the box frame ("BoxR1")
+        QString labelName;    // objectName of the caption ("LabelR1")
+        QString editName;     // "EditR1"
+        QString imagName;     // "EditZ1J"; empty when the quantity is real
+        QStringList radioNames; // one per unit, in unit order
+        QString ohmName;      // "ImageOhm1" when unit 0 is the ohm
+        int unitKind = 0;
+        bool result = false;  // a silver box with a dotted outline
+        QPoint position;      // top left of the box in the panel
+    };
+    // The usual names: Edit<stem>, Edit<stem>J, Radio<stem>1, Radio<stem>2, ...
+    static BoxSpec StandardBox(int field, const QString& caption, const QString& stem,
+                               int unitKind, bool complex, QPoint position,
+                               const QString& ohmName = QString(), bool result = false);
+
+    // Builds the box's controls, tags them and binds them. Returns the box frame.
+    QWidget* AddBox(const BoxSpec& spec);
+    // A group of radios (captions in order) whose clicks give UnknownClick
+    // with the radio's position, ConfigClick or SolutionClick with its tag.
+    enum class GroupRole { Unknown, Configuration, Solution };
+    QWidget* AddRadioGroup(GroupRole role, const QString& name, const QString& title,
+                           const QStringList& radioNames, const QStringList& captions,
+                           QPoint position);
+    // The drawing behind the boxes.
+    RSchematic* Schematic() const { return schematic_; }
+    // Moves a box together with its caption.
+    void MoveBox(const QString& boxName, int dx, int dy);
+
+    // The current calculation and configuration, as the main window keeps them.
+    RCalculation* Calculation() const;
+    AppContext& Context() const { return context_; }
+    int Precision() const;
+
+    // Checks the Unknown radio at the position and unchecks the others.
+    void CheckUnknownRadio(int position);
+    void CheckConfigurationRadio(int tag);
+    // Marks the edits of the unknown quantity in the configured colours
+    // and read-only; the other listed edits get the normal look.
+    void MarkEdits(const QList<int>& unknownTags, const QList<int>& otherTags);
+    // The last steps of every successful calculation: store the result in
+    // the field's unit chosen by the unit index (-1 keeps it), show it, note
+    // the change and clear the warning. A result that is not a finite number
+    // is refused with "Error: No solution." and nothing changes.
+    bool StoreResult(int fieldIndex, const Complex& value, int unitIndex = -1);
+    void SetModified();
+    // The panel's size once all controls are declared.
+    void FinishLayout(QSize size);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BindEdit(QLineEdit* edit, int tag, bool imaginary);
+    QButtonGroup* GroupOf(QAbstractButton* button) const;
+    void CreatePictures();
+
+    AppContext& context_;
+    QString caption_;
+    QWidget* panel_;
+    RSchematic* schematic_;
+    QPushButton* buttonCalculate_;
+    QPushButton* buttonClear_;
+    QPushButton* buttonHelp_;
+    QLabel* imageBaseOhm_;
+    QLabel* imageSelectedOhm_;
+    QPixmap baseOhm_;
+    QPixmap selectedOhm_;
+    QHash<int, QWidget*> controls_; // by tag
+    QHash<QWidget*, QLabel*> captions_; // the caption above each box
+    QButtonGroup* unknownGroup_ = nullptr;
+    QButtonGroup* configurationGroup_ = nullptr;
+    QButtonGroup* solutionGroup_ = nullptr;
+};
