@@ -41,6 +41,7 @@ struct UnitPageDef {
 // The pages in order; reading them group by group gives the order in which
 // OK stores the default units.
 const std::vector<UnitPageDef>& UnitPages() {
+    // clang-format off
     static const std::vector<UnitPageDef> pages{
         {"TabUnits",
          "Default Units",
@@ -87,6 +88,7 @@ const std::vector<UnitPageDef>& UnitPages() {
               {"g", "kg", "tonne"}},
          }},
     };
+    // clang-format on
     return pages;
 }
 
@@ -168,9 +170,9 @@ QWidget* TFormOptions::BuildGeneralPage() {
     editPrecision_ = new QLineEdit(calculations);
     editPrecision_->setObjectName(QStringLiteral("EditPrecision"));
     // Room for a few digits; the box only ever holds 1 to 15.
-    editPrecision_->setFixedWidth(editPrecision_->fontMetrics().horizontalAdvance(
-                                      QStringLiteral("00000")) +
-                                  2 * editPrecision_->fontMetrics().averageCharWidth());
+    editPrecision_->setFixedWidth(
+        editPrecision_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+        2 * editPrecision_->fontMetrics().averageCharWidth());
     editPrecision_->setToolTip(QStringLiteral("Significant digits shown, 1 to 15"));
     labelPrecision->setBuddy(editPrecision_);
     checkAutoCalculate_ = new QCheckBox(QStringLiteral("Always Calculate"), calculations);
@@ -336,7 +338,9 @@ void TFormOptions::ButtonOKClick() {
     accept();
 }
 
-void TFormOptions::ButtonCancelClick() { reject(); }
+void TFormOptions::ButtonCancelClick() {
+    reject();
+}
 
 void TFormOptions::ButtonResetClick() {
     if (!config_)
@@ -353,9 +357,13 @@ void TFormOptions::ButtonHelpClick() {
         showHelp_(HelpContext);
 }
 
-void TFormOptions::ShapeUnknownForegroundMouseDown() { PickColor(*shapeForeground_); }
+void TFormOptions::ShapeUnknownForegroundMouseDown() {
+    PickColor(*shapeForeground_);
+}
 
-void TFormOptions::ShapeUnknownBackgroundMouseDown() { PickColor(*shapeBackground_); }
+void TFormOptions::ShapeUnknownBackgroundMouseDown() {
+    PickColor(*shapeBackground_);
+}
 
 void TFormOptions::PickColor(RColorSwatch& swatch) {
     QColor color = swatch.Color();
