@@ -1,0 +1,526 @@
+#include "ui/presentation/rtabcontrol.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionTab>
+#include <QStyleOptionTabWidgetFrame>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// Room a caption gets in its tab, the narrowest tab, and where the first tab starts.
+constexpr int kCaptionPadding = 12;
+constexpr int kMinTabWidth = 40;
+constexpr int kFirstTabX = 2;
+// The selected tab stands out this far to each side and towards the page.
+constexpr int kRaise = 2;
+// Rows of the pane's edge copied with the tabs, so the selected tab meets the page.
+constexpr int kPaneEdgeRows = 3;
+constexpr int kCaptionX = 5;
+constexpr int kCaptionYSelected = 4;
+constexpr int kCaptionYNormal = 2;
+
+} // namespace
+
+RTabControl::RTabControl(QWidget* parent) : QWidget(parent) {
+    m_page = new QWidget(this);
+    m_page->setObjectName(QStringLiteral("TabCalculationPage"));
+    auto* layout = new QVBoxLayout(m_page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_page->installEventFilter(this);
+
+    setFocusPolicy(Qt::TabFocus);
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    PlacePage();
+}
+
+void RTabControl::ClearTabs() {
+    m_captions.clear();
+    m_index = -1;
+    LayoutChanged();
+}
+
+int RTabControl::AddTab(const QString& caption) {
+    m_captions.append(caption);
+    // Like any tab control, one that gets its first tab shows it.
+    if (m_index < 0 && m_captions.size() == 1)
+        m_index = 0;
+    LayoutChanged();
+    return m_captions.size() - 1;
+}
+
+QString RTabControl::TabCaption(int index) const {
+    return index >= 0 && index < Count() ? m_captions.at(index) : QString();
+}
+
+void RTabControl::SetTabCaption(int index, const QString& caption) {
+    if (index < 0 || index >= Count() || m_captions.at(index) == caption)
+        return;
+    m_captions[index] = caption;
+    LayoutChanged();
+}
+
+void RTabControl::SetTabIndex(int index) {
+    if (index < -1 || index >= Count() || index == m_index)
+        return;
+    m_index = index;
+    UpdateHot();
+    update();
+}
+
+void RTabControl::SetTabPosition(Position position) {
+    if (position == m_position)
+        return;
+    m_position = position;
+    PlacePage();
+    UpdateHot();
+    update();
+}
+
+void RTabControl::SetVisualStylesEnabled(bool enabled) {
+    if (enabled == m_stylesEnabled)
+        return;
+    m_stylesEnabled = enabled;
+    update();
+}
+
+// Qt's "windows" style is the classic look that has no visual style, so it
+// gets the plain tabs that the classic look draws at the bottom.
+bool RTabControl::VisualStylesAvailable() const {
+    return style()->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) != 0;
+}
+
+bool RTabControl::UsesOwnPainting() const {
+    return VisualStylesAvailable() && m_stylesEnabled && m_position == Position::Bottom;
+}
+
+int RTabControl::GetTabHeight() const {
+    // The height of "A" as a line of text: ascent plus descent, whatever the letter.
+    return fontMetrics().height() + 8;
+}
+
+int RTabControl::TabWidth(int index) const {
+    const int text = fontMetrics().horizontalAdvance(m_captions.at(index));
+    return std::max(text + kCaptionPadding, kMinTabWidth);
+}
+
+QRect RTabControl::GetTabRect(int index) const {
+    if (index < 0 || index >= Count())
+        return QRect();
+    int left = kFirstTabX;
+    for (int j = 0; j < index; ++j)
+        left += TabWidth(j);
+    return QRect(left, 0, TabWidth(index), GetTabHeight());
+}
+
+int RTabControl::StripTop() const {
+    return m_position == Position::Bottom ? height() - GetTabHeight() : 0;
+}
+
+QRect RTabControl::StripRect() const {
+    return QRect(0, StripTop(), width(), GetTabHeight());
+}
+
+QRect RTabControl::PaneRect() const {
+    const int th = GetTabHeight();
+    const int paneHeight = height() - th + 1;
+    return m_position == Position::Bottom ? QRect(0, 0, width(), paneHeight)
+                                          : QRect(0, th - 1, width(), paneHeight);
+}
+
+QRect RTabControl::OnScreenTabRect(int index) const {
+    return GetTabRect(index).translated(0, StripTop());
+}
+
+QSize RTabControl::CaptionSize(int index) const {
+    const QFontMetrics fm = fontMetrics();
+    return QSize(fm.horizontalAdvance(m_captions.at(index)), fm.height());
+}
+
+int RTabControl::TabAt(const QPoint& pos) const {
+    if (m_index >= 0) {
+        // The raised tab covers the edges of its neighbours.
+        QRect raised = OnScreenTabRect(m_index).adjusted(-kRaise, 0, kRaise, 0);
+        if (m_position == Position::Bottom)
+            raised.setTop(raised.top() - kRaise);
+        else
+            raised.setBottom(raised.bottom() + kRaise);
+        if (raised.contains(pos))
+            return m_index;
+    }
+    for (int i = 0; i < Count(); ++i) {
+        if (OnScreenTabRect(i).contains(pos))
+            return i;
+    }
+    return -1;
+}
+
+int RTabControl::PageMargin() const {
+    // Keep the hosted panel off the pane's frame, which in most styles is two
+    // lines even where the style reports one.
+    return std::max(style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this), 2);
+}
+
+void RTabControl::PlacePage() {
+    const int frame = PageMargin();
+    QRect page = PaneRect().adjusted(frame, frame, -frame, -frame);
+    // At the bottom the pane's lower edge is the strip's mirrored upper edge,
+    // one row above where the pane itself would end.
+    if (m_position == Position::Bottom)
+        page.setBottom(height() - GetTabHeight() - 1 - frame);
+    m_page->setGeometry(page.x(), page.y(), std::max(page.width(), 0), std::max(page.height(), 0));
+}
+
+void RTabControl::LayoutChanged() {
+    UpdateHot();
+    updateGeometry();
+    update();
+}
+
+QSize RTabControl::sizeHint() const {
+    const int frame = PageMargin();
+    const QSize page = m_page->sizeHint().expandedTo(QSize(0, 0));
+    int tabs = 2 * kFirstTabX;
+    for (int i = 0; i < Count(); ++i)
+        tabs += TabWidth(i);
+    return QSize(std::max(page.width() + 2 * frame, tabs),
+                 page.height() + 2 * frame + GetTabHeight());
+}
+
+QSize RTabControl::minimumSizeHint() const {
+    const int frame = PageMargin();
+    const QSize page = m_page->minimumSizeHint().expandedTo(QSize(0, 0));
+    return QSize(page.width() + 2 * frame, page.height() + 2 * frame + GetTabHeight());
+}
+
+void RTabControl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlacePage();
+    UpdateHot();
+}
+
+void RTabControl::changeEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+        m_styleHover = -1;
+        PlacePage();
+        LayoutChanged();
+        break;
+    case QEvent::PaletteChange:
+        m_styleHover = -1;
+        update();
+        break;
+    case QEvent::EnabledChange:
+        update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void RTabControl::mousePressEvent(QMouseEvent* event) {
+    const int index = event->button() == Qt::LeftButton ? TabAt(event->position().toPoint()) : -1;
+    if (index < 0) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    SelectByUser(index);
+    event->accept();
+}
+
+void RTabControl::mouseMoveEvent(QMouseEvent* event) {
+    TrackMouse(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void RTabControl::focusInEvent(QFocusEvent* event) {
+    update(StripRect());
+    QWidget::focusInEvent(event);
+}
+
+void RTabControl::focusOutEvent(QFocusEvent* event) {
+    update(StripRect());
+    QWidget::focusOutEvent(event);
+}
+
+void RTabControl::leaveEvent(QEvent* event) {
+    m_mouseInside = false;
+    UpdateHot();
+    QWidget::leaveEvent(event);
+}
+
+bool RTabControl::eventFilter(QObject* watched, QEvent* event) {
+    // Moving from a tab straight into the page never leaves this control, so
+    // the page's own Enter is the sign that no tab is under the mouse.
+    if (watched == m_page && event->type() == QEvent::Enter) {
+        m_mouseInside = false;
+        UpdateHot();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RTabControl::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool ctrl = mods & Qt::ControlModifier;
+    const int key = event->key();
+    // Ctrl+Tab and Ctrl+PgDown reach this control from whatever holds the
+    // focus on the page, so they switch tabs from anywhere inside it.
+    if (ctrl && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
+        const bool back = key == Qt::Key_Backtab || (mods & Qt::ShiftModifier);
+        Step(back ? -1 : 1, true);
+    } else if (ctrl && key == Qt::Key_PageDown) {
+        Step(1, true);
+    } else if (ctrl && key == Qt::Key_PageUp) {
+        Step(-1, true);
+    } else if (hasFocus() && mods == Qt::NoModifier && key == Qt::Key_Left) {
+        Step(-1, false);
+    } else if (hasFocus() && mods == Qt::NoModifier && key == Qt::Key_Right) {
+        Step(1, false);
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void RTabControl::Step(int delta, bool wrap) {
+    const int n = Count();
+    if (n == 0)
+        return;
+    int next = m_index < 0 ? (delta > 0 ? 0 : n - 1) : m_index + delta;
+    if (wrap)
+        next = (next + n) % n;
+    if (next < 0 || next >= n)
+        return;
+    SelectByUser(next);
+}
+
+void RTabControl::SelectByUser(int index) {
+    if (index == m_index || index < 0 || index >= Count())
+        return;
+    m_index = index;
+    UpdateHot();
+    update();
+    emit TabChanged(index);
+}
+
+void RTabControl::TrackMouse(const QPoint& pos) {
+    m_mouse = pos;
+    m_mouseInside = true;
+    UpdateHot();
+}
+
+void RTabControl::UpdateHot() {
+    int hot = -1;
+    if (m_mouseInside) {
+        const int th = GetTabHeight();
+        // The edge rows of the strip belong to no tab.
+        const int top = m_position == Position::Bottom ? height() - th + 1 : 1;
+        const int bottom = m_position == Position::Bottom ? height() - 1 : th - 1;
+        if (m_mouse.y() >= top && m_mouse.y() < bottom) {
+            for (int i = 0; i < Count(); ++i) {
+                const QRect r = GetTabRect(i);
+                if (i != m_index && m_mouse.x() >= r.left() && m_mouse.x() < r.left() + r.width())
+                    hot = i;
+            }
+        }
+    }
+    if (hot == m_hot)
+        return;
+    m_hot = hot;
+    update(StripRect().adjusted(0, -kPaneEdgeRows, 0, kPaneEdgeRows));
+}
+
+void RTabControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (UsesOwnPainting())
+        PaintTabs(painter);
+    else
+        PaintStandard(painter);
+}
+
+QStyleOptionTabWidgetFrame RTabControl::PaneOption(const QRect& rect, const QRect& strip,
+                                                   QTabBar::Shape shape) const {
+    QStyleOptionTabWidgetFrame pane;
+    pane.initFrom(this);
+    pane.rect = rect;
+    pane.shape = shape;
+    pane.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    pane.tabBarRect = strip;
+    pane.tabBarSize = strip.size();
+    if (m_index >= 0) {
+        const QRect tab = GetTabRect(m_index);
+        pane.selectedTabRect = QRect(tab.left(), strip.top(), tab.width(), strip.height());
+    }
+    return pane;
+}
+
+void RTabControl::InitTabOption(QStyleOptionTab& option, int index, const QRect& rect) const {
+    option.initFrom(this);
+    option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    option.rect = rect;
+    option.shape = m_position == Position::Bottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth;
+    option.features = QStyleOptionTab::HasFrame;
+    option.tabIndex = index;
+    option.row = 0;
+    const int last = Count() - 1;
+    option.position = last == 0       ? QStyleOptionTab::OnlyOneTab
+                      : index == 0    ? QStyleOptionTab::Beginning
+                      : index == last ? QStyleOptionTab::End
+                                      : QStyleOptionTab::Middle;
+    option.selectedPosition = m_index == index - 1   ? QStyleOptionTab::PreviousIsSelected
+                              : m_index == index + 1 ? QStyleOptionTab::NextIsSelected
+                                                     : QStyleOptionTab::NotAdjacent;
+    if (index == m_index)
+        option.state |= QStyle::State_Selected;
+    else if (index == m_hot)
+        option.state |= QStyle::State_MouseOver;
+}
+
+// Styles that draw no hot tab get a light tint instead, so that the tab
+// under the mouse always shows.
+bool RTabControl::StyleShowsHover() const {
+    if (m_styleHover < 0) {
+        QStyleOptionTab option;
+        option.initFrom(this);
+        option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+        option.shape = QTabBar::RoundedNorth;
+        option.features = QStyleOptionTab::HasFrame;
+        option.position = QStyleOptionTab::Middle;
+        option.rect = QRect(0, 0, 60, GetTabHeight());
+        auto render = [&](bool hot) {
+            QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(palette().color(QPalette::Window));
+            QPainter p(&image);
+            QStyleOptionTab o = option;
+            if (hot)
+                o.state |= QStyle::State_MouseOver;
+            style()->drawControl(QStyle::CE_TabBarTabShape, &o, &p, this);
+            return image;
+        };
+        m_styleHover = render(true) != render(false) ? 1 : 0;
+    }
+    return m_styleHover == 1;
+}
+
+void RTabControl::PaintTabs(QPainter& painter) {
+    const int w = width();
+    const int h = height();
+    const int th = GetTabHeight();
+    const int yTabs = h - th;
+    const qreal dpr = devicePixelRatioF();
+
+    // The strip is composed upright, the way the style draws tabs above a
+    // page, and reaches the screen in one mirrored copy.
+    QPixmap strip(QSize(w, th + kPaneEdgeRows) * dpr);
+    strip.setDevicePixelRatio(dpr);
+    {
+        strip.fill(palette().color(QPalette::Window));
+        QPainter p(&strip);
+
+        const QStyleOptionTabWidgetFrame pane =
+            PaneOption(QRect(0, th, w, std::max(h - th, kPaneEdgeRows + 1)), QRect(0, 0, w, th),
+                       QTabBar::RoundedNorth);
+        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &p, this);
+
+        const bool tint = !StyleShowsHover();
+        for (int i = 0; i < Count(); ++i) {
+            if (i == m_index)
+                continue;
+            // Styles draw an unselected tab two rows short of the rectangle it
+            // is given (a tab bar hands every tab the same one), which is the
+            // lowering wanted here; lowering the rectangle too would do it twice.
+            QStyleOptionTab tab;
+            InitTabOption(tab, i, GetTabRect(i));
+            tab.shape = QTabBar::RoundedNorth;
+            style()->drawControl(QStyle::CE_TabBarTabShape, &tab, &p, this);
+            if (i == m_hot && tint) {
+                QColor c = palette().color(QPalette::Highlight);
+                c.setAlpha(40);
+                p.fillRect(tab.rect.adjusted(2, 2, -2, -1), c);
+            }
+        }
+        if (m_index >= 0) {
+            QStyleOptionTab tab;
+            InitTabOption(tab, m_index, GetTabRect(m_index).adjusted(-kRaise, 0, kRaise, kRaise));
+            tab.shape = QTabBar::RoundedNorth;
+            style()->drawControl(QStyle::CE_TabBarTabShape, &tab, &p, this);
+        }
+    }
+
+    const QStyleOptionTabWidgetFrame pane =
+        PaneOption(PaneRect(), StripRect(), QTabBar::RoundedSouth);
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &painter, this);
+
+    const QImage upsideDown = strip.toImage().mirrored(false, true);
+    painter.drawImage(QRect(0, yTabs - kPaneEdgeRows, w, th + kPaneEdgeRows), upsideDown,
+                      upsideDown.rect());
+
+    for (int i = 0; i < Count(); ++i) {
+        const int dy = i == m_index ? kCaptionYSelected : kCaptionYNormal;
+        DrawCaption(painter, i, QPoint(GetTabRect(i).left() + kCaptionX, yTabs + dy));
+    }
+}
+
+void RTabControl::DrawCaption(QPainter& painter, int index, const QPoint& topLeft) {
+    const QRect box(topLeft, CaptionSize(index));
+    style()->drawItemText(&painter, box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                          palette(), isEnabled(), m_captions.at(index), QPalette::WindowText);
+    if (index == m_index && hasFocus())
+        DrawFocus(painter, box);
+}
+
+void RTabControl::DrawFocus(QPainter& painter, const QRect& caption) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = caption.adjusted(-2, -1, 2, 1);
+    focus.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}
+
+// What a plain tab control looks like in the current style, used whenever the
+// strip is not turned upside down.
+void RTabControl::PaintStandard(QPainter& painter) {
+    const QStyleOptionTabWidgetFrame pane =
+        PaneOption(PaneRect(), StripRect(),
+                   m_position == Position::Bottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth);
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &painter, this);
+
+    // Styles draw a tab as if its bar began at y = 0.
+    painter.save();
+    painter.translate(0, StripTop());
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < Count(); ++i) {
+            if ((i == m_index) != (pass == 1))
+                continue;
+            QStyleOptionTab tab;
+            InitTabOption(tab, i, GetTabRect(i));
+            style()->drawControl(QStyle::CE_TabBarTabShape, &tab, &painter, this);
+        }
+    }
+    painter.restore();
+
+    int shift = style()->pixelMetric(QStyle::PM_TabBarTabShiftVertical, nullptr, this);
+    if (m_position == Position::Bottom)
+        shift = -shift;
+    for (int i = 0; i < Count(); ++i) {
+        const QSize box = CaptionSize(i);
+        const QRect tab = OnScreenTabRect(i);
+        const int dy = (tab.height() - box.height()) / 2 + (i == m_index ? 0 : shift);
+        DrawCaption(painter, i,
+                    QPoint(tab.left() + (tab.width() - box.width()) / 2, tab.top() + dy));
+    }
+}
