@@ -41,8 +41,7 @@ TFormAbout::TFormAbout(TFormSplash* splash, QWidget* parent)
     label1->setFont(nameFont);
 
     QLabel* label4 = MakeLabel(panelBottom, "Label4", QStringLiteral("Version"));
-    QLabel* labelVersion =
-        MakeLabel(panelBottom, "LabelVersion", QStringLiteral(KELVO_VERSION));
+    QLabel* labelVersion = MakeLabel(panelBottom, "LabelVersion", QStringLiteral(KELVO_VERSION));
     labelVersion->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* bevel1 = new QFrame(panelBottom);

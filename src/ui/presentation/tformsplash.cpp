@@ -16,9 +16,8 @@ constexpr int VersionMarginBottom = 12;
 } // namespace
 
 TFormSplash::TFormSplash(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      imageSplash_(new QLabel(this)), labelVersion_(new QLabel(this)),
-      timerSplash_(new QTimer(this)) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), imageSplash_(new QLabel(this)),
+      labelVersion_(new QLabel(this)), timerSplash_(new QTimer(this)) {
     setObjectName(QStringLiteral("FormSplash"));
 
     const QPixmap picture(QStringLiteral(":/images/splash.png"));
@@ -33,7 +32,6 @@ TFormSplash::TFormSplash(QWidget* parent)
     labelVersion_->setObjectName(QStringLiteral("LabelVersion"));
     labelVersion_->setText(QStringLiteral("v") + QStringLiteral(KELVO_VERSION));
     labelVersion_->setAutoFillBackground(false);
-    labelVersion_->setAttribute(Qt::WA_TranslucentBackground);
     QPalette palette = labelVersion_->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     labelVersion_->setPalette(palette);

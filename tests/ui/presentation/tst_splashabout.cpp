@@ -179,10 +179,14 @@ void TestSplashAbout::splashIsCentredOnTheScreen() {
 void TestSplashAbout::aboutTexts_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("product") << "Label1" << "Kelvo";
-    QTest::newRow("version caption") << "Label4" << "Version";
-    QTest::newRow("version") << "LabelVersion" << "2.0.1";
-    QTest::newRow("credit 1") << "Label2" << "Calculations for the radio amateur's bench.";
+    QTest::newRow("product") << "Label1"
+                             << "Kelvo";
+    QTest::newRow("version caption") << "Label4"
+                                     << "Version";
+    QTest::newRow("version") << "LabelVersion"
+                             << "2.0.1";
+    QTest::newRow("credit 1") << "Label2"
+                              << "Calculations for the radio amateur's bench.";
     QTest::newRow("credit 2") << "Label3" << QString::fromUtf8("Copyright \u00a9 2026 Quillmarsh.");
 }
 
