@@ -13,6 +13,18 @@ namespace {
 constexpr int VersionMarginRight = 18;
 constexpr int VersionMarginBottom = 12;
 
+// On a high-density screen the picture drawn at twice the size keeps it sharp.
+QPixmap LoadSplashPicture() {
+    if (qApp->devicePixelRatio() > 1.0) {
+        QPixmap large(QStringLiteral(":/images/splash@2x.png"));
+        if (!large.isNull()) {
+            large.setDevicePixelRatio(2.0);
+            return large;
+        }
+    }
+    return QPixmap(QStringLiteral(":/images/splash.png"));
+}
+
 } // namespace
 
 TFormSplash::TFormSplash(QWidget* parent)
@@ -20,7 +32,7 @@ TFormSplash::TFormSplash(QWidget* parent)
       labelVersion_(new QLabel(this)), timerSplash_(new QTimer(this)) {
     setObjectName(QStringLiteral("FormSplash"));
 
-    const QPixmap picture(QStringLiteral(":/images/splash.png"));
+    const QPixmap picture = LoadSplashPicture();
     const QSize size = picture.deviceIndependentSize().toSize();
     setFixedSize(size);
 
