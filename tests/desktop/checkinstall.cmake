@@ -1,5 +1,5 @@
 # Installs the build into a scratch DESTDIR and checks that every desktop file,
-# icon and help page lands where the freedesktop.org specifications look for it,
+# icon and help page lands where the desktop looks for it,
 # and that the files name each other consistently.
 
 set(prefix /usr)
