@@ -51,9 +51,13 @@ QString HelpViewer::HelpFolder() const {
     return {};
 }
 
-void HelpViewer::ShowContents() { Open(ContentsPage); }
+void HelpViewer::ShowContents() {
+    Open(ContentsPage);
+}
 
-void HelpViewer::ShowTopic(int context) { Open(QStringLiteral("topic%1.html").arg(context)); }
+void HelpViewer::ShowTopic(int context) {
+    Open(QStringLiteral("topic%1.html").arg(context));
+}
 
 void HelpViewer::Close() {
     if (window_)
@@ -64,9 +68,13 @@ void HelpViewer::SetExternalLinkHandler(std::function<void(const QUrl&)> handler
     externalHandler_ = std::move(handler);
 }
 
-QUrl HelpViewer::CurrentSource() const { return browser_ ? browser_->source() : QUrl(); }
+QUrl HelpViewer::CurrentSource() const {
+    return browser_ ? browser_->source() : QUrl();
+}
 
-QWidget* HelpViewer::Window() const { return window_.get(); }
+QWidget* HelpViewer::Window() const {
+    return window_.get();
+}
 
 void HelpViewer::Open(const QString& fileName) {
     const QString folder = HelpFolder();
@@ -117,8 +125,8 @@ void HelpViewer::BuildWindow() {
     back_->setObjectName(QStringLiteral("HelpBack"));
     back_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
     back_->setEnabled(false);
-    forward_ = new QAction(style->standardIcon(QStyle::SP_ArrowForward),
-                           QStringLiteral("Forward"), window_.get());
+    forward_ = new QAction(style->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"),
+                           window_.get());
     forward_->setObjectName(QStringLiteral("HelpForward"));
     forward_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     forward_->setEnabled(false);

@@ -389,25 +389,23 @@ void TestHelpViewer::topicsQuoteTheirMessages_data() {
     QTest::newRow("resistor") << 3000 << rcl("R") << QStringList{};
     QTest::newRow("capacitor") << 3100 << rcl("C") << QStringList{};
     QTest::newRow("inductor") << 3200 << rcl("L") << QStringList{};
-    QTest::newRow("impedance")
-        << 3300
-        << (Invalid({"Z1", "Z2", "Zout"}, true, false)
-            << "Error: Z1 and Z2 are both zero." << NoSolution)
-        << QStringList{"Error: Value for Z1 cannot be negative."};
+    QTest::newRow("impedance") << 3300
+                               << (Invalid({"Z1", "Z2", "Zout"}, true, false)
+                                   << "Error: Z1 and Z2 are both zero." << NoSolution)
+                               << QStringList{"Error: Value for Z1 cannot be negative."};
     QTest::newRow("reactance C") << 3400 << (Invalid({"C", "f", "Xc"}, false, true) << NoSolution)
                                  << QStringList{};
     QTest::newRow("reactance L") << 3500 << (Invalid({"L", "f", "Xl"}, false, true) << NoSolution)
                                  << QStringList{};
-    QTest::newRow("L network")
-        << 3600
-        << (Invalid({"Zin", "Z1", "Z2", "Zout"}, true, true)
-            << "Error: Z1, Z2, and Zin are all zero."
-            << "Error: Z2, and Zout are both zero."
-            << "Error: Z1, and Zin are both zero."
-            << "Error: Z1, Z2, and Zout are all zero."
-            << "Error: Imaginary component of Zin must be 0."
-            << "Error: No solution found." << NoSolution)
-        << QStringList{};
+    QTest::newRow("L network") << 3600
+                               << (Invalid({"Zin", "Z1", "Z2", "Zout"}, true, true)
+                                   << "Error: Z1, Z2, and Zin are all zero."
+                                   << "Error: Z2, and Zout are both zero."
+                                   << "Error: Z1, and Zin are both zero."
+                                   << "Error: Z1, Z2, and Zout are all zero."
+                                   << "Error: Imaginary component of Zin must be 0."
+                                   << "Error: No solution found." << NoSolution)
+                               << QStringList{};
     QTest::newRow("Pi network") << 3700
                                 << (Invalid(networkNames, true, true)
                                     << "Error: Zin and Z1 are both zero."
@@ -442,22 +440,21 @@ void TestHelpViewer::topicsQuoteTheirMessages_data() {
                             << (Invalid({"Frequency", "Dipole Length"}, false, true)
                                 << "Error: Invalid frequency.")
                             << QStringList{};
-    QTest::newRow("resonant")
-        << 3980 << (Invalid({"Inductance", "Capacitance", "Frequency"}, false, true) << NoSolution)
-        << QStringList{};
-    QTest::newRow("air coil") << 3990
-                              << (Invalid({"Coil Diameter", "Coil Length", "Number of Turns",
-                                           "Inductance"},
-                                          false, true)
+    QTest::newRow("resonant") << 3980
+                              << (Invalid({"Inductance", "Capacitance", "Frequency"}, false, true)
                                   << NoSolution)
                               << QStringList{};
-    QTest::newRow("antenna impedance")
-        << 3995
-        << (Invalid({"f", "Z", "SWR", "Z of added Resistor", "Z of added Capacitor",
-                     "Z of added Coil"},
-                    false, true)
+    QTest::newRow("air coil")
+        << 3990
+        << (Invalid({"Coil Diameter", "Coil Length", "Number of Turns", "Inductance"}, false, true)
             << NoSolution)
         << QStringList{};
+    QTest::newRow("antenna impedance") << 3995
+                                       << (Invalid({"f", "Z", "SWR", "Z of added Resistor",
+                                                    "Z of added Capacitor", "Z of added Coil"},
+                                                   false, true)
+                                           << NoSolution)
+                                       << QStringList{};
 }
 
 void TestHelpViewer::topicsQuoteTheirMessages() {
