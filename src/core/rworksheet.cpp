@@ -146,6 +146,14 @@ int RWorksheet::IndexOf(const RCalculation* calculation) const {
     return -1;
 }
 
+QString RWorksheet::ProposeName(const QString& stem) const {
+    for (int n = 1;; ++n) {
+        const QString name = stem + QString::number(n);
+        if (FindByName(name) < 0)
+            return name;
+    }
+}
+
 void RWorksheet::Insert(int position, std::unique_ptr<RCalculation> calculation) {
     position = std::clamp(position, 0, Count());
     calculations_.insert(calculations_.begin() + position, std::move(calculation));

@@ -42,6 +42,8 @@ public:
     int FindSelected(int type) const;
     int CountOfType(int type) const;
     int IndexOf(const RCalculation* calculation) const;
+    // The stem followed by the smallest number from 1 up that no calculation has as its name.
+    QString ProposeName(const QString& stem) const;
 
     // The worksheet owns what is inserted; Remove hands ownership back.
     void Insert(int position, std::unique_ptr<RCalculation> calculation);

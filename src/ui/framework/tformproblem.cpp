@@ -184,6 +184,7 @@ QWidget* TFormProblem::AddBox(const BoxSpec& spec) {
 
     auto* edits = new QVBoxLayout;
     edits->setSpacing(4);
+    edits->addStretch();
     auto* edit = new QLineEdit(box);
     edit->setObjectName(spec.editName);
     edit->setFixedWidth(EditWidth);

@@ -55,9 +55,9 @@ void TFormCombination::BuildSchematic() {
     const int leftDotX = parallelX - gap;
     const int rightDotX = parallelX + w + gap;
 
-    MoveBox(x + "1", parallelX, topY - h / 2);
-    MoveBox(x + "2", parallelX, bottomY - h / 2);
-    MoveBox(x + "out", resultX, resultY);
+    MoveBox("Box" + x + "1", parallelX, topY - h / 2);
+    MoveBox("Box" + x + "2", parallelX, bottomY - h / 2);
+    MoveBox("Box" + x + "out", resultX, resultY);
     firstStep_ = QPoint(firstSeriesX - parallelX, midY - topY);
     secondStep_ = QPoint(secondSeriesX - parallelX, midY - bottomY);
 
@@ -147,8 +147,8 @@ void TFormCombination::ShowConfiguration() {
     if (wanted != drawing_) {
         const int sign = wanted == 1 ? 1 : -1;
         const QString x = family_.letter;
-        MoveBox(x + "1", sign * firstStep_.x(), sign * firstStep_.y());
-        MoveBox(x + "2", sign * secondStep_.x(), sign * secondStep_.y());
+        MoveBox("Box" + x + "1", sign * firstStep_.x(), sign * firstStep_.y());
+        MoveBox("Box" + x + "2", sign * secondStep_.x(), sign * secondStep_.y());
         RSchematic* drawing = Schematic();
         const bool parallel = wanted == 0;
         for (const char* name : {"Circle1", "Circle2", "LineParallelLeft", "LineParallelRight",

@@ -1,0 +1,28 @@
+#include "ui/framework/userdialogs.h"
+#include "ui/presentation/tformsplash.h"
+#include "ui/shell/tformmain.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvo"));
+    QApplication::setApplicationVersion(QStringLiteral(KELVO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmarsh.Kelvo"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/kelvo-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+
+    DesktopDialogs dialogs;
+    TFormMain mainWindow(dialogs);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1)
+        mainWindow.SetStartupFile(arguments.at(1));
+
+    TFormSplash splash;
+    splash.Start(&mainWindow);
+    mainWindow.CreateForms(&splash);
+    return QApplication::exec();
+}

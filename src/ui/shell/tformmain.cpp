@@ -1,0 +1,582 @@
+#include "ui/shell/tformmain.h"
+
+#include "core/filenames.h"
+#include "core/rconfig.h"
+#include "core/rworksheet.h"
+#include "ui/calculators/circuits/tformcombination.h"
+#include "ui/framework/tformblank.h"
+#include "ui/framework/userdialogs.h"
+#include "ui/presentation/rtabcontrol.h"
+#include "ui/presentation/tformabout.h"
+#include "ui/shell/helpviewer.h"
+#include "ui/shell/rstatuspanel.h"
+#include "ui/shell/tformoptions.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int ImageType = 0;
+constexpr int ImageShown = 1;
+constexpr int ImageFolder = 2;
+constexpr int TypeRole = Qt::UserRole;
+constexpr int ImageRole = Qt::UserRole + 1;
+
+QIcon TreeIcon(int image) {
+    static const char* const names[] = {":/icons/tree-type.png", ":/icons/tree-type-shown.png",
+                                        ":/icons/tree-folder.png"};
+    return QIcon(QString::fromLatin1(names[image]));
+}
+
+void SetImage(QTreeWidgetItem* item, int image) {
+    item->setData(0, ImageRole, image);
+    item->setIcon(0, TreeIcon(image));
+}
+
+} // namespace
+
+const char* const TFormMain::CompanyAddress = "https://www.quillmarsh.com/";
+const char* const TFormMain::HomepageAddress = "https://www.quillmarsh.com/kelvo/";
+
+TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), previousSink_(CurrentMessageSink()) {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Kelvo - Untitled"));
+    resize(698, 492);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("SplitterMain"));
+    splitter->setHandleWidth(4);
+    splitter->setChildrenCollapsible(false);
+
+    auto* left = new QWidget(splitter);
+    left->setObjectName(QStringLiteral("PanelLeft"));
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->setSpacing(0);
+    leftLayout->addWidget(BuildHeader(QStringLiteral("PanelProblemType"),
+                                      QStringLiteral("LabelProblemType"),
+                                      QStringLiteral("Calculation Type:"), nullptr));
+    BuildTree();
+    leftLayout->addWidget(tree_);
+
+    auto* main = new QWidget(splitter);
+    main->setObjectName(QStringLiteral("PanelMain"));
+    auto* mainLayout = new QVBoxLayout(main);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    mainLayout->setSpacing(0);
+    mainLayout->addWidget(BuildHeader(QStringLiteral("PanelName"), QStringLiteral("LabelCalculation"),
+                                      QStringLiteral("Problem:"), &labelCalculation_));
+    tabs_ = new RTabControl(main);
+    tabs_->setObjectName(QStringLiteral("TabCalculation"));
+    tabs_->SetTabPosition(RTabControl::Position::Bottom);
+    connect(tabs_, &RTabControl::TabChanged, this, &TFormMain::TabCalculationChange);
+    mainLayout->addWidget(tabs_, 1);
+
+    splitter->addWidget(left);
+    splitter->addWidget(main);
+    splitter->setStretchFactor(1, 1);
+    // Wide enough for the longest type caption in the user's font.
+    int treeWidth = 173;
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        const int level = (*it)->parent() ? 2 : 1;
+        treeWidth = std::max(treeWidth, tree_->fontMetrics().horizontalAdvance((*it)->text(0)) +
+                                            level * tree_->indentation() + 16 + 24);
+    }
+    left->setMinimumWidth(treeWidth);
+    setCentralWidget(splitter);
+
+    status_ = new RStatusPanel;
+    auto* spare = new QWidget;
+    spare->setObjectName(QStringLiteral("StatusPanel1"));
+    spare->setFixedWidth(50);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->addWidget(status_, 1);
+    statusBar()->addPermanentWidget(spare);
+
+    BuildMenu();
+
+    help_ = new HelpViewer(this);
+    context_.showHelp = [this](int topic) { help_->ShowTopic(topic); };
+
+    SetMessageSink(this);
+    qApp->installEventFilter(this);
+}
+
+TFormMain::~TFormMain() {
+    qApp->removeEventFilter(this);
+    if (CurrentMessageSink() == static_cast<MessageSink*>(this))
+        SetMessageSink(previousSink_);
+    // The calculator panels go with their forms, whoever hosts them now.
+    context_.calculation = nullptr;
+    context_.calculator = nullptr;
+    for (TFormProblem*& calculator : calculatorTable_) {
+        delete calculator;
+        calculator = nullptr;
+    }
+}
+
+QWidget* TFormMain::BuildHeader(const QString& panelName, const QString& labelName,
+                                const QString& text, QLabel** labelOut) {
+    auto* panel = new QWidget;
+    panel->setObjectName(panelName);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    panel->setPalette(palette);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(6, 3, 6, 3);
+    auto* label = new QLabel(text, panel);
+    label->setObjectName(labelName);
+    QFont font = label->font();
+    font.setItalic(true);
+    font.setBold(true);
+    label->setFont(font);
+    layout->addWidget(label);
+    if (labelOut)
+        *labelOut = label;
+    return panel;
+}
+
+void TFormMain::BuildTree() {
+    tree_ = new QTreeWidget;
+    tree_->setObjectName(QStringLiteral("TreeType"));
+    tree_->setHeaderHidden(true);
+    tree_->setRootIsDecorated(false);
+    tree_->setItemsExpandable(false);
+    tree_->setExpandsOnDoubleClick(false);
+    tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree_->setIndentation(14);
+    QPalette palette = tree_->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    tree_->setPalette(palette);
+
+    struct Node {
+        const char* caption;
+        int type;
+        int level;
+    };
+    static const Node nodes[] = {
+        {"Simple Circuits", 0, 0},        {"Resistor", 1, 1},
+        {"Capacitor", 2, 1},              {"Inductor", 3, 1},
+        {"Impedance", 4, 1},              {"Reactance", 0, 0},
+        {"Capacitors", 5, 1},             {"Inductors", 6, 1},
+        {"Networks", 0, 0},               {"L Network", 7, 1},
+        {"Pi Network", 8, 1},             {"T Network", 9, 1},
+        {"SWR Calculator", 10, 0},        {"Conversions", 0, 0},
+        {"Length/Distance", 11, 1},       {"Area", 12, 1},
+        {"Volume (Dry)", 13, 1},          {"Volume (Fluid)", 14, 1},
+        {"Weight/Mass", 15, 1},           {"Wavelength/Frequency", 16, 0},
+        {"Half-Wave Dipole Length", 17, 0}, {"Resonant Frequency", 18, 0},
+        {"Air Core Coil Inductance", 19, 0}, {"Antenna Impedance", 20, 0},
+    };
+    QTreeWidgetItem* folder = nullptr;
+    for (const Node& node : nodes) {
+        QTreeWidgetItem* item = node.level == 0 ? new QTreeWidgetItem(tree_)
+                                                : new QTreeWidgetItem(folder);
+        item->setText(0, QString::fromLatin1(node.caption));
+        item->setData(0, TypeRole, node.type);
+        SetImage(item, node.type == 0 ? ImageFolder : ImageType);
+        if (node.type == 0)
+            folder = item;
+    }
+    tree_->expandAll();
+    connect(tree_, &QTreeWidget::itemClicked, this, &TFormMain::TreeTypeClick);
+    // Enter on a node chooses it too, so that the keyboard can switch types.
+    connect(tree_, &QTreeWidget::itemActivated, this, &TFormMain::TreeTypeClick);
+}
+
+void TFormMain::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MenuMain"));
+    auto add = [this](QMenu* menu, const char* name, const QString& caption,
+                      const QKeySequence& shortcut, void (TFormMain::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty()) {
+            action->setShortcut(shortcut);
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        QAction* action = menu->addSeparator();
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("MenuFile"));
+    add(file, "MenuNewWorksheet", QStringLiteral("&New Worksheet"), {},
+        &TFormMain::MenuNewWorksheetClick);
+    add(file, "MenuOpenWorksheet", QStringLiteral("&Open Worksheet..."),
+        QKeySequence(Qt::CTRL | Qt::Key_O), &TFormMain::MenuOpenWorksheetClick);
+    add(file, "MenuSaveWorksheet", QStringLiteral("&Save Worksheet"),
+        QKeySequence(Qt::CTRL | Qt::Key_S), &TFormMain::MenuSaveWorksheetClick);
+    add(file, "MenuSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
+        &TFormMain::MenuSaveAsClick);
+    historySeparator_ = separator(file, "MenuHistorySep");
+    for (int k = 0; k < 4; ++k) {
+        QAction* entry = file->addAction(QString());
+        entry->setObjectName(QStringLiteral("MenuHistory%1").arg(k + 1));
+        entry->setVisible(false);
+        connect(entry, &QAction::triggered, this, [this, entry] { MenuHistoryClick(entry); });
+        history_[size_t(k)] = entry;
+    }
+    separator(file, "MenuSep1");
+    add(file, "MenuExit", QStringLiteral("E&xit"), {}, &TFormMain::MenuExitClick);
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("MenuEdit"));
+    add(edit, "MenuCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
+        &TFormMain::MenuCutClick);
+    add(edit, "MenuCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+        &TFormMain::MenuCopyClick);
+    add(edit, "MenuPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+        &TFormMain::MenuPasteClick);
+    add(edit, "MenuDelete", QStringLiteral("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
+        &TFormMain::MenuDeleteClick);
+
+    QMenu* calculation = bar->addMenu(QStringLiteral("&Calculation"));
+    calculation->setObjectName(QStringLiteral("MenuCalculation"));
+    add(calculation, "MenuNewCalculation", QStringLiteral("&New Calculation"),
+        QKeySequence(Qt::CTRL | Qt::Key_N), &TFormMain::MenuNewCalculationClick);
+    add(calculation, "MenuRenameCalculation", QStringLiteral("&Rename Calculation"),
+        QKeySequence(Qt::CTRL | Qt::Key_R), &TFormMain::MenuRenameCalculationClick);
+    add(calculation, "MenuDeleteCalculation", QStringLiteral("&Delete Calculation"),
+        QKeySequence(Qt::CTRL | Qt::Key_D), &TFormMain::MenuDeleteCalculationClick);
+    separator(calculation, "MenuSep2");
+    add(calculation, "MenuCalculate", QStringLiteral("&Calculate"), QKeySequence(Qt::Key_F6),
+        &TFormMain::MenuCalculateClick);
+    add(calculation, "MenuClear", QStringLiteral("C&lear"), QKeySequence(Qt::Key_F4),
+        &TFormMain::MenuClearClick);
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("MenuOptions"));
+    add(options, "MenuPreferences", QStringLiteral("&Preferences..."), QKeySequence(Qt::Key_F2),
+        &TFormMain::MenuPreferencesClick);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("MenuHelp"));
+    add(help, "MenuHelpTopics", QStringLiteral("&Help Topics"), QKeySequence(Qt::Key_F1),
+        &TFormMain::MenuHelpTopicsClick);
+    separator(help, "MenuSep4");
+    add(help, "MenuCompany", QStringLiteral("&Quillmarsh Homepage"), {},
+        &TFormMain::MenuCompanyClick);
+    add(help, "MenuHomepage", QStringLiteral("KEL&VO Homepage"), {},
+        &TFormMain::MenuHomepageClick);
+    separator(help, "MenuSep3");
+    add(help, "MenuAbout", QStringLiteral("&About..."), {}, &TFormMain::MenuAboutClick);
+}
+
+void TFormMain::CreateForms(TFormSplash* splash) {
+    if (options_)
+        return;
+    options_ = new TFormOptions(dialogs_, [this](int topic) { help_->ShowTopic(topic); }, this);
+    options_->setObjectName(QStringLiteral("FormOptions"));
+    // The calculators, in the order the program has always created them.
+    const int order[] = {8, 9, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 15};
+    for (int type : order) {
+        if (type == 11) {
+            about_ = new TFormAbout(splash, this);
+            about_->setObjectName(QStringLiteral("FormAbout"));
+        }
+        TFormProblem* form = nullptr;
+        switch (type) {
+        case 1:
+            form = new TFormResistor(context_);
+            break;
+        case 2:
+            form = new TFormCapacitor(context_);
+            break;
+        case 3:
+            form = new TFormInductor(context_);
+            break;
+        default:
+            form = new TFormBlank(context_, type);
+            break;
+        }
+        calculatorTable_[size_t(type)] = form;
+    }
+}
+
+TFormProblem* TFormMain::Calculator(int type) const {
+    if (type < 1 || type > CalcTypeCount)
+        return nullptr;
+    return calculatorTable_[size_t(type)];
+}
+
+QString TFormMain::GetTypeName(int type) const {
+    TFormProblem* calculator = Calculator(type);
+    return calculator ? calculator->GetTypeName() : QStringLiteral("Unknown");
+}
+
+void TFormMain::InitCalculation(int type, RCalculation& calculation) const {
+    if (TFormProblem* calculator = Calculator(type))
+        calculator->InitCalculation(calculation);
+}
+
+QString TFormMain::ConfigFileNameFor(const QString& programFolder, bool programFolderWritable,
+                                     const QString& userConfigFolder) {
+    const QString file = QStringLiteral("Kelvo.cfg");
+    if (programFolderWritable || userConfigFolder.isEmpty())
+        return QDir(programFolder).filePath(file);
+    return QDir(userConfigFolder).filePath(QStringLiteral("kelvo/") + file);
+}
+
+QString TFormMain::DefaultConfigFileName() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString name =
+        ConfigFileNameFor(programFolder, QFileInfo(programFolder).isWritable(), user);
+    QDir().mkpath(QFileInfo(name).absolutePath());
+    return name;
+}
+
+void TFormMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TFormMain::FormShow() {
+    CreateForms();
+    LoadConfiguration();
+    ApplyWindowPlacement();
+    NewWorksheet();
+    if (!startupFile_.isEmpty())
+        OpenWorksheet(startupFile_);
+}
+
+void TFormMain::LoadConfiguration() {
+    config_ = std::make_unique<RConfig>();
+    config_->FileName = configFileName_.isEmpty() ? DefaultConfigFileName() : configFileName_;
+    context_.config = config_.get();
+    config_->Read();
+    UpdateHistoryMenu();
+}
+
+void TFormMain::ApplyWindowPlacement() {
+    if (config_->Maximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    QRect bounds(config_->Left, config_->Top, config_->Width, config_->Height);
+    bounds.setSize(bounds.size().expandedTo(minimumSizeHint()));
+    // A placement from another screen arrangement must not hide the window.
+    QScreen* screen = QGuiApplication::screenAt(bounds.center());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+        if (screen)
+            bounds.moveCenter(screen->availableGeometry().center());
+    }
+    move(bounds.topLeft());
+    resize(bounds.size());
+}
+
+void TFormMain::StoreWindowPlacement() {
+    config_->Maximized = isMaximized() ? 1 : 0;
+    // A maximized window remembers where it goes back to.
+    const QRect bounds = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    config_->Left = bounds.left();
+    config_->Top = bounds.top();
+    config_->Width = bounds.width();
+    config_->Height = bounds.height();
+}
+
+void TFormMain::ShutDown() {
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    if (config_) {
+        StoreWindowPlacement();
+        config_->Write();
+    }
+    help_->Close();
+    QCoreApplication::quit();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (shutDown_) {
+        event->accept();
+        return;
+    }
+    if (!worksheet_ || ConfirmCloseWorksheet()) {
+        ShutDown();
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool TFormMain::event(QEvent* event) {
+    // A menu entry's hint (a recent file's path) goes to the status line;
+    // an empty hint leaves it alone.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (!tip.isEmpty())
+            status_->ShowText(tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    // Edits claim Ctrl+A (select all) and Ctrl+Del (delete word) for
+    // themselves; in this window the menu's Save As and Delete win.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QKeyCombination combination = key->keyCombination();
+            if (combination == QKeyCombination(Qt::ControlModifier, Qt::Key_A) ||
+                combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Delete)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormMain::ShowBox(MessageBoxKind kind, const QString& text) {
+    QWidget* parent = QApplication::activeModalWidget();
+    dialogs_.ShowMessage(parent ? parent : this, kind, text);
+}
+
+void TFormMain::ShowWarning(const QString& text) { status_->ShowWarning(text); }
+
+void TFormMain::ClearWarning() { status_->Clear(); }
+
+void TFormMain::Terminate() {
+    // The program ends once the event that failed has been handled.
+    shutDown_ = true;
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(1); });
+}
+
+void TFormMain::UpdateCaption() {
+    const QString name = worksheet_ ? worksheet_->FileName : QString();
+    setWindowTitle(QStringLiteral("Kelvo - ") +
+                   (name.isEmpty() ? QStringLiteral("Untitled") : ExtractBaseName(name)));
+}
+
+void TFormMain::ShowType(int type) {
+    TFormProblem* previous = hosted_;
+    TFormProblem* calculator = Calculator(type);
+    if (calculator) {
+        QWidget* panel = calculator->PanelMain();
+        if (panel->parentWidget() != tabs_->Page()) {
+            tabs_->Page()->layout()->addWidget(panel);
+            panel->show();
+        }
+        hosted_ = calculator;
+        context_.calculator = calculator;
+        labelCalculation_->setText(calculator->Caption());
+        const int index = worksheet_ ? worksheet_->FindSelected(type) : -1;
+        if (index < 0) {
+            context_.calculation = nullptr;
+            FatalError(QStringLiteral("No calculations exist of type ") + QString::number(type) +
+                       QStringLiteral("."));
+            return;
+        }
+        context_.calculation = worksheet_->At(index);
+        calculator->ShowCalculation();
+        FocusFirstEdit();
+        panel->update();
+    }
+    if (previous && previous != calculator) {
+        QWidget* panel = previous->PanelMain();
+        tabs_->Page()->layout()->removeWidget(panel);
+        panel->hide();
+        panel->setParent(nullptr);
+    }
+    FillTabs();
+}
+
+void TFormMain::FocusFirstEdit() {
+    if (!context_.calculator)
+        return;
+    if (QWidget* first = context_.calculator->GetControl(1))
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void TFormMain::FillTabs() {
+    tabs_->ClearTabs();
+    if (!worksheet_ || !context_.calculation)
+        return;
+    const int type = context_.calculation->Type();
+    for (int i = 0; i < worksheet_->Count(); ++i) {
+        const RCalculation* calculation = worksheet_->At(i);
+        if (calculation->Type() != type)
+            continue;
+        const int tab = tabs_->AddTab(calculation->Name());
+        if (calculation->Current())
+            tabs_->SetTabIndex(tab);
+    }
+}
+
+void TFormMain::MarkCurrentType() {
+    const int type = context_.calculation ? context_.calculation->Type() : 0;
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        QTreeWidgetItem* item = *it;
+        if (item->data(0, TypeRole).toInt() == type && type != 0)
+            SetImage(item, ImageShown);
+        else if (item->data(0, ImageRole).toInt() == ImageShown)
+            SetImage(item, ImageType);
+    }
+    tree_->viewport()->update();
+}
+
+void TFormMain::TreeTypeClick(QTreeWidgetItem* item) {
+    if (!item || !worksheet_)
+        return;
+    const int type = item->data(0, TypeRole).toInt();
+    if (type == 0)
+        return;
+    ShowType(type);
+    MarkCurrentType();
+}
+
+void TFormMain::TabCalculationChange(int index) {
+    if (!worksheet_ || !context_.calculation)
+        return;
+    const QString caption = tabs_->TabCaption(index);
+    const int found = worksheet_->FindByTypeAndName(context_.calculation->Type(), caption);
+    if (found < 0) {
+        ShowError(QStringLiteral("Unknown calculation '") + caption + QStringLiteral("'."));
+        return;
+    }
+    RCalculation* chosen = worksheet_->At(found);
+    if (chosen == context_.calculation)
+        return;
+    context_.calculation->SetCurrent(false);
+    chosen->SetCurrent(true);
+    worksheet_->CurrentIndex = found;
+    context_.calculation = chosen;
+    if (context_.calculator)
+        context_.calculator->ShowCalculation();
+}

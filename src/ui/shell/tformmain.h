@@ -1,0 +1,152 @@
+#pragma once
+
+#include "core/calctypes.h"
+#include "core/messages.h"
+#include "ui/framework/appcontext.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class HelpViewer;
+class QAction;
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+class RConfig;
+class RStatusPanel;
+class RTabControl;
+class RWorksheet;
+class TFormAbout;
+class TFormOptions;
+class TFormProblem;
+class TFormSplash;
+class UserDialogs;
+
+// The main window: the tree of calculation types, the tabs of the chosen
+// type's calculations with the calculator above them, the status bar line
+// and the menu. It owns the worksheet, the configuration and every form.
+class TFormMain final : public QMainWindow, private MessageSink, private CalculatorCatalog {
+    Q_OBJECT
+
+public:
+    explicit TFormMain(UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // The forms besides the main window, created once after the splash is up.
+    void CreateForms(TFormSplash* splash = nullptr);
+    // A worksheet to open once the window is first shown.
+    void SetStartupFile(const QString& path) { startupFile_ = path; }
+    // Where the configuration lives; by default beside the program, or in the
+    // user's configuration folder when the program's folder cannot be written.
+    void SetConfigFileName(const QString& path) { configFileName_ = path; }
+    static QString DefaultConfigFileName();
+    static QString ConfigFileNameFor(const QString& programFolder, bool programFolderWritable,
+                                     const QString& userConfigFolder);
+
+    // Published to every calculator through the message utilities.
+    void ShowWarning(const QString& text) override;
+    void ClearWarning() override;
+
+    // Commands.
+    bool ConfirmCloseWorksheet();
+    void NewWorksheet();
+    bool OpenWorksheet(const QString& path);
+    bool SaveWorksheet();
+    bool SaveWorksheetAs();
+    void UpdateHistoryMenu();
+    void ShowType(int type);
+    void MarkCurrentType();
+    void FillTabs();
+    void UpdateCaption();
+
+    // What the window shows, for the program's own parts and for tests.
+    RWorksheet* Worksheet() const { return worksheet_.get(); }
+    RConfig* Config() const { return config_.get(); }
+    RCalculation* CurrentCalculation() const { return context_.calculation; }
+    TFormProblem* CurrentCalculator() const { return context_.calculator; }
+    TFormProblem* Calculator(int type) const;
+    RTabControl* Tabs() const { return tabs_; }
+    RStatusPanel* StatusPanel() const { return status_; }
+    HelpViewer* Help() const { return help_; }
+    TFormOptions* Options() const { return options_; }
+    bool IsShutDown() const { return shutDown_; }
+
+    void MenuNewWorksheetClick();
+    void MenuOpenWorksheetClick();
+    void MenuSaveWorksheetClick() { SaveWorksheet(); }
+    void MenuSaveAsClick() { SaveWorksheetAs(); }
+    void MenuHistoryClick(QAction* entry);
+    void MenuExitClick();
+    void MenuCutClick();
+    void MenuCopyClick();
+    void MenuPasteClick();
+    void MenuDeleteClick();
+    void MenuNewCalculationClick();
+    void MenuRenameCalculationClick();
+    void MenuDeleteCalculationClick();
+    void MenuCalculateClick();
+    void MenuClearClick();
+    void MenuPreferencesClick();
+    void MenuHelpTopicsClick();
+    void MenuCompanyClick();
+    void MenuHomepageClick();
+    void MenuAboutClick();
+
+    static const char* const CompanyAddress;
+    static const char* const HomepageAddress;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // MessageSink
+    void ShowBox(MessageBoxKind kind, const QString& text) override;
+    void Terminate() override;
+    // CalculatorCatalog: the calculator forms as the worksheet sees them.
+    QString GetTypeName(int type) const override;
+    void InitCalculation(int type, RCalculation& calculation) const override;
+
+    void BuildMenu();
+    void BuildTree();
+    QWidget* BuildHeader(const QString& panelName, const QString& labelName, const QString& text,
+                         QLabel** label);
+    void FormShow();
+    void LoadConfiguration();
+    void ApplyWindowPlacement();
+    void StoreWindowPlacement();
+    void ShutDown();
+    void TreeTypeClick(QTreeWidgetItem* item);
+    void TabCalculationChange(int index);
+    void FocusFirstEdit();
+    void StoreLastFolder(const QString& path);
+    void DropWorksheet();
+
+    UserDialogs& dialogs_;
+    MessageSink* previousSink_;
+    AppContext context_;
+    std::unique_ptr<RWorksheet> worksheet_;
+    std::unique_ptr<RConfig> config_;
+    std::array<TFormProblem*, CalcTypeCount + 1> calculatorTable_{};
+    QPointer<TFormProblem> hosted_; // the calculator whose panel the tabs hold
+    HelpViewer* help_ = nullptr;
+    TFormOptions* options_ = nullptr;
+    TFormAbout* about_ = nullptr;
+
+    QTreeWidget* tree_ = nullptr;
+    QLabel* labelCalculation_ = nullptr;
+    RTabControl* tabs_ = nullptr;
+    RStatusPanel* status_ = nullptr;
+    QAction* historySeparator_ = nullptr;
+    std::array<QAction*, 4> history_{};
+
+    QString startupFile_;
+    QString configFileName_;
+    bool shown_ = false;
+    bool shutDown_ = false;
+};

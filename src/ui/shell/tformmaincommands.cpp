@@ -1,0 +1,305 @@
+// The menu commands of the main window: worksheet files, editing of the
+// focused box, calculations of the current type, preferences and help.
+
+#include "ui/shell/tformmain.h"
+
+#include "core/filenames.h"
+#include "core/rconfig.h"
+#include "core/rworksheet.h"
+#include "core/worksheetrepair.h"
+#include "ui/framework/tformproblem.h"
+#include "ui/framework/userdialogs.h"
+#include "ui/presentation/rtabcontrol.h"
+#include "ui/presentation/tformabout.h"
+#include "ui/shell/helpviewer.h"
+#include "ui/shell/tformoptions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QUrl>
+
+namespace {
+
+constexpr int MaxNameLength = 255;
+
+QLineEdit* FocusedEdit() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
+
+} // namespace
+
+void TFormMain::DropWorksheet() {
+    worksheet_.reset();
+    context_.worksheet = nullptr;
+    context_.calculation = nullptr;
+    context_.calculator = nullptr;
+}
+
+bool TFormMain::ConfirmCloseWorksheet() {
+    if (worksheet_ && worksheet_->Modified) {
+        switch (dialogs_.Ask(this, QStringLiteral("Save changes to current worksheet?"), true)) {
+        case UserDialogs::Answer::Yes:
+            if (!SaveWorksheet())
+                return false;
+            break;
+        case UserDialogs::Answer::Cancel:
+            return false;
+        case UserDialogs::Answer::No:
+            break;
+        }
+    }
+    DropWorksheet();
+    return true;
+}
+
+void TFormMain::NewWorksheet() {
+    if (worksheet_ && !ConfirmCloseWorksheet())
+        return;
+    worksheet_ = std::make_unique<RWorksheet>();
+    context_.worksheet = worksheet_.get();
+    worksheet_->CreateDefault(*this);
+    ShowType(1);
+    FocusFirstEdit();
+    worksheet_->CurrentIndex = worksheet_->IndexOf(context_.calculation);
+    UpdateCaption();
+    MarkCurrentType();
+}
+
+bool TFormMain::OpenWorksheet(const QString& path) {
+    if (worksheet_ && !ConfirmCloseWorksheet())
+        return false;
+    worksheet_ = std::make_unique<RWorksheet>();
+    context_.worksheet = worksheet_.get();
+    worksheet_->FileName = path;
+    if (worksheet_->Read(*this)) {
+        // A damaged or foreign file must not leave a type without a
+        // calculation to show or a calculation without its fields.
+        RepairWorksheet(*worksheet_, *this);
+        int type = worksheet_->At(worksheet_->CurrentIndex)->Type();
+        if (!Calculator(type))
+            type = 1;
+        ShowType(type);
+        UpdateCaption();
+        FocusFirstEdit();
+        config_->AddRecentFile(path);
+        UpdateHistoryMenu();
+        MarkCurrentType();
+    } else {
+        DropWorksheet();
+        NewWorksheet();
+    }
+    return true;
+}
+
+bool TFormMain::SaveWorksheet() {
+    if (!worksheet_)
+        return false;
+    if (worksheet_->FileName.isEmpty())
+        return SaveWorksheetAs();
+    if (!worksheet_->Write())
+        return false;
+    worksheet_->Modified = false;
+    return true;
+}
+
+bool TFormMain::SaveWorksheetAs() {
+    if (!worksheet_)
+        return false;
+    QString path;
+    if (!dialogs_.GetSaveFileName(this, QStringLiteral("Save Worksheet"), config_->LastFolder,
+                                  path))
+        return false;
+    bool result = false;
+    if (!QFileInfo::exists(path) ||
+        dialogs_.Ask(this, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"),
+                     false) == UserDialogs::Answer::Yes) {
+        worksheet_->FileName = path;
+        if (SaveWorksheet()) {
+            config_->AddRecentFile(path);
+            UpdateHistoryMenu();
+            result = true;
+        }
+        UpdateCaption();
+    }
+    StoreLastFolder(path);
+    return result;
+}
+
+void TFormMain::StoreLastFolder(const QString& path) {
+    const QString folder = ExtractFilePath(path);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        config_->LastFolder = folder;
+}
+
+void TFormMain::UpdateHistoryMenu() {
+    const QStringList& recent = config_ ? config_->RecentFiles : QStringList();
+    historySeparator_->setVisible(!recent.isEmpty());
+    for (int k = 0; k < int(history_.size()); ++k) {
+        QAction* entry = history_[size_t(k)];
+        entry->setVisible(k < recent.size());
+        if (k < recent.size()) {
+            const QString& path = recent[k];
+            QString caption = ExtractFileName(path);
+            entry->setText(caption.replace(u'&', QStringLiteral("&&")));
+            entry->setStatusTip(path);
+            entry->setData(path);
+        }
+    }
+}
+
+void TFormMain::MenuNewWorksheetClick() { NewWorksheet(); }
+
+void TFormMain::MenuOpenWorksheetClick() {
+    QString path;
+    if (!dialogs_.GetOpenFileName(this, QStringLiteral("Open Worksheet"), config_->LastFolder,
+                                  path))
+        return;
+    if (OpenWorksheet(path))
+        StoreLastFolder(path);
+}
+
+void TFormMain::MenuHistoryClick(QAction* entry) {
+    const QString path = entry->data().toString();
+    if (!path.isEmpty())
+        OpenWorksheet(path);
+}
+
+void TFormMain::MenuExitClick() {
+    if (worksheet_ && ConfirmCloseWorksheet())
+        ShutDown();
+}
+
+void TFormMain::MenuCutClick() {
+    if (QLineEdit* edit = FocusedEdit())
+        edit->cut();
+}
+
+void TFormMain::MenuCopyClick() {
+    if (QLineEdit* edit = FocusedEdit())
+        edit->copy();
+}
+
+void TFormMain::MenuPasteClick() {
+    if (QLineEdit* edit = FocusedEdit())
+        edit->paste();
+}
+
+void TFormMain::MenuDeleteClick() {
+    QLineEdit* edit = FocusedEdit();
+    if (edit && edit->hasSelectedText() && !edit->isReadOnly())
+        edit->del();
+}
+
+void TFormMain::MenuNewCalculationClick() {
+    RCalculation* current = context_.calculation;
+    TFormProblem* calculator = context_.calculator;
+    if (!worksheet_ || !current || !calculator)
+        return;
+    QString name = worksheet_->ProposeName(calculator->GetTypeName());
+    if (!dialogs_.GetText(this, QStringLiteral("New Calculation"),
+                          QStringLiteral("Enter name for new calculation:"), MaxNameLength, name))
+        return;
+    if (worksheet_->FindByName(name) >= 0) {
+        ShowError(QStringLiteral("Calculation '") + name + QStringLiteral("' is not unique."));
+        return;
+    }
+    auto calculation = std::make_unique<RCalculation>();
+    calculation->SetName(name);
+    calculator->InitCalculation(*calculation);
+    RCalculation* created = calculation.get();
+    const int position = worksheet_->FindByTypeAndName(current->Type(), current->Name()) + 1;
+    worksheet_->Insert(position, std::move(calculation));
+    current->SetCurrent(false);
+    created->SetCurrent(true);
+    context_.calculation = created;
+    FillTabs();
+    calculator->ShowCalculation();
+    worksheet_->Modified = true;
+}
+
+void TFormMain::MenuRenameCalculationClick() {
+    RCalculation* current = context_.calculation;
+    if (!worksheet_ || !current)
+        return;
+    QString name = current->Name();
+    if (!dialogs_.GetText(this, QStringLiteral("Rename Calculation"),
+                          QStringLiteral("Enter new name for calculation:"), MaxNameLength, name))
+        return;
+    if (worksheet_->FindByName(name) >= 0) {
+        ShowError(QStringLiteral("Calculation '") + name + QStringLiteral("' is not unique."));
+        return;
+    }
+    current->SetName(name);
+    worksheet_->Modified = true;
+    FillTabs();
+}
+
+void TFormMain::MenuDeleteCalculationClick() {
+    RCalculation* current = context_.calculation;
+    if (!worksheet_ || !current)
+        return;
+    const int type = current->Type();
+    if (worksheet_->CountOfType(type) <= 1) {
+        ShowWarningBox(QStringLiteral("Could not delete calculation because there is only one left."));
+        return;
+    }
+    if (dialogs_.Ask(this, QStringLiteral("Delete calculation '") + current->Name() +
+                               QStringLiteral("'?"),
+                     false) != UserDialogs::Answer::Yes)
+        return;
+    const int index = worksheet_->IndexOf(current);
+    context_.calculation = nullptr;
+    worksheet_->Remove(index);
+    // The neighbour of the same type takes its place: the one before it, else
+    // the one now standing in its place, else (in a worksheet read from a
+    // file that does not keep a type together) the first of the type.
+    auto ofType = [this, type](int i) {
+        return i >= 0 && i < worksheet_->Count() && worksheet_->At(i)->Type() == type;
+    };
+    int next = ofType(index - 1) ? index - 1 : index;
+    if (!ofType(next)) {
+        for (next = 0; !ofType(next); ++next) {
+        }
+    }
+    worksheet_->CurrentIndex = next;
+    context_.calculation = worksheet_->At(next);
+    context_.calculation->SetCurrent(true);
+    worksheet_->Modified = true;
+    FillTabs();
+    if (context_.calculator)
+        context_.calculator->ShowCalculation();
+}
+
+void TFormMain::MenuCalculateClick() {
+    if (context_.calculator && context_.calculation)
+        context_.calculator->Calculate();
+}
+
+void TFormMain::MenuClearClick() {
+    if (context_.calculator && context_.calculation)
+        context_.calculator->ClearCalculation();
+}
+
+void TFormMain::MenuPreferencesClick() {
+    if (!config_)
+        return;
+    CreateForms();
+    if (options_->Execute(*config_) == QDialog::Accepted && context_.calculator &&
+        context_.calculation)
+        context_.calculator->ShowCalculation();
+}
+
+void TFormMain::MenuHelpTopicsClick() { help_->ShowContents(); }
+
+void TFormMain::MenuCompanyClick() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(CompanyAddress))); }
+
+void TFormMain::MenuHomepageClick() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomepageAddress)));
+}
+
+void TFormMain::MenuAboutClick() {
+    CreateForms();
+    about_->exec();
+}
