@@ -1,0 +1,64 @@
+#pragma once
+
+#include "support/messagerecorder.h"
+
+#include "core/calctypes.h"
+#include "core/rcalculation.h"
+#include "core/rconfig.h"
+#include "core/rworksheet.h"
+#include "ui/framework/appcontext.h"
+#include "ui/framework/tformproblem.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <memory>
+
+// A calculator form on its own: a worksheet with one calculation of the
+// form's type, the configuration, and the form showing that calculation in
+// a visible panel. Messages are recorded.
+template <typename Form>
+class FormFixture {
+public:
+    FormFixture() {
+        context.worksheet = &worksheet;
+        context.config = &config;
+        form = std::make_unique<Form>(context);
+        auto calculation = std::make_unique<RCalculation>();
+        form->InitCalculation(*calculation);
+        calculation->SetName(form->GetTypeName() + QStringLiteral("1"));
+        calculation->SetCurrent(true);
+        context.calculation = calculation.get();
+        context.calculator = form.get();
+        worksheet.Insert(0, std::move(calculation));
+        form->PanelMain()->show();
+        form->ShowCalculation();
+    }
+    ~FormFixture() {
+        context.calculation = nullptr;
+        form.reset();
+    }
+
+    RCalculation& Calculation() { return *context.calculation; }
+    RField& Field(int index) { return Calculation().Field(index); }
+    template <typename T = QWidget>
+    T* Find(const QString& name) const {
+        return form->PanelMain()->template findChild<T*>(name);
+    }
+    QLineEdit* Edit(const QString& name) const { return Find<QLineEdit>(name); }
+    QRadioButton* Radio(const QString& name) const { return Find<QRadioButton>(name); }
+    // Puts texts and units into the fields as a file would, then shows them.
+    void Set(int field, const QString& text, int unit = -1) {
+        Field(field).text = text;
+        if (unit >= 0)
+            Field(field).unitIndex = unit;
+        form->ShowCalculation();
+    }
+
+    MessageRecorder messages;
+    RWorksheet worksheet;
+    RConfig config;
+    AppContext context;
+    std::unique_ptr<Form> form;
+};
