@@ -59,7 +59,7 @@ fuzz: build
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do \
 	    [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; \
-	    QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b" || exit 1; \
+	    QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b" $(BUILD_DIR)/src/app/kelvo || exit 1; \
 	done
 
 install: build
