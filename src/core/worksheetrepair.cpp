@@ -47,14 +47,23 @@ bool RepairWorksheet(RWorksheet& worksheet, const CalculatorCatalog& catalog) {
             calculation->SetCurrent(true);
             worksheet.Insert(worksheet.Count(), std::move(calculation));
             changed = true;
-        } else if (worksheet.FindSelected(type) < 0) {
+        } else {
+            // Exactly one current calculation per type, or the tab shown as
+            // chosen would not be the calculation shown: the first flagged
+            // one, else the first of the type.
+            int keep = worksheet.FindSelected(type);
             for (int i = 0; i < worksheet.Count(); ++i) {
-                if (worksheet.At(i)->Type() == type) {
-                    worksheet.At(i)->SetCurrent(true);
-                    break;
+                RCalculation& calculation = *worksheet.At(i);
+                if (calculation.Type() != type)
+                    continue;
+                if (keep < 0)
+                    keep = i;
+                const bool current = i == keep;
+                if (calculation.Current() != current) {
+                    calculation.SetCurrent(current);
+                    changed = true;
                 }
             }
-            changed = true;
         }
     }
     return changed;

@@ -380,10 +380,8 @@ void TFormMain::LoadConfiguration() {
 }
 
 void TFormMain::ApplyWindowPlacement() {
-    if (config_->Maximized) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-        return;
-    }
+    // A maximized window is placed first all the same, so that it goes back
+    // to its remembered place when it is restored.
     setWindowState(windowState() & ~Qt::WindowMaximized);
     QRect bounds(config_->Left, config_->Top, config_->Width, config_->Height);
     bounds.setSize(bounds.size().expandedTo(minimumSizeHint()));
@@ -396,12 +394,19 @@ void TFormMain::ApplyWindowPlacement() {
     }
     move(bounds.topLeft());
     resize(bounds.size());
+    if (config_->Maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TFormMain::StoreWindowPlacement() {
     config_->Maximized = isMaximized() ? 1 : 0;
-    // A maximized window remembers where it goes back to.
-    const QRect bounds = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    // A maximized window remembers where it goes back to. Left and Top are
+    // the frame's corner, as move() takes them; normalGeometry() is inside it.
+    QRect bounds(pos(), size());
+    if (isMaximized()) {
+        bounds = normalGeometry();
+        bounds.translate(frameGeometry().topLeft() - geometry().topLeft());
+    }
     config_->Left = bounds.left();
     config_->Top = bounds.top();
     config_->Width = bounds.width();

@@ -1,0 +1,300 @@
+// The question that guards unsaved changes before a worksheet is replaced
+// or the program ends, the Edit menu, and the keys that reach the menu from
+// inside an edit.
+
+#include "support/mainwindowharness.h"
+
+#include <QClipboard>
+
+class TestFormMainCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void saveQuestion_data();
+    void saveQuestion();
+    void saveQuestionYes_data();
+    void saveQuestionYes();
+    void saveOnUntitledAsksForName();
+    void copyWithFocusInTree();
+    void editCommands_data();
+    void editCommands();
+    void ctrlAIsSaveAsInsideEdit();
+    void ctrlDelIsMenuDelete();
+};
+
+namespace {
+
+const QString SaveQuestion = QStringLiteral("Save changes to current worksheet?");
+
+} // namespace
+
+void TestFormMainCommands::initTestCase() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestFormMainCommands::saveQuestion_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("discard"); // No; otherwise Cancel
+    for (const char* command : {"new", "open", "recent", "exit", "close"}) {
+        QTest::newRow(qPrintable(QString::fromLatin1(command) + " cancel"))
+            << QString::fromLatin1(command) << false;
+        QTest::newRow(qPrintable(QString::fromLatin1(command) + " no"))
+            << QString::fromLatin1(command) << true;
+    }
+}
+
+void TestFormMainCommands::saveQuestion() {
+    QFETCH(QString, command);
+    QFETCH(bool, discard);
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    TFormMain& w = h.Window();
+    const QString other =
+        WriteWorksheet(h.Path(QStringLiteral("other.kvw")), QStringLiteral("777"));
+    QVERIFY(!other.isEmpty());
+    Remember(h, other);
+    const QString lastFolder = QStringLiteral("/nowhere/");
+    w.Config()->LastFolder = lastFolder;
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("123"));
+    RWorksheet* before = w.Worksheet();
+    h.dialogs.answers << (discard ? UserDialogs::Answer::No : UserDialogs::Answer::Cancel);
+
+    if (command == QLatin1String("new")) {
+        h.Trigger(QStringLiteral("MenuNewWorksheet"));
+    } else if (command == QLatin1String("open")) {
+        h.dialogs.openPaths << other;
+        QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+    } else if (command == QLatin1String("recent")) {
+        h.Trigger(QStringLiteral("MenuHistory1"));
+    } else if (command == QLatin1String("exit")) {
+        h.Trigger(QStringLiteral("MenuExit"));
+    } else {
+        w.close();
+    }
+
+    const QList<RecordingDialogs::Record> questions =
+        h.dialogs.Of(RecordingDialogs::Call::Question);
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(questions.first().text, SaveQuestion);
+    QVERIFY(questions.first().withCancel);
+    QCOMPARE(h.dialogs.unscripted, 0);
+    QVERIFY(h.dialogs.Messages().isEmpty());
+    if (command == QLatin1String("open")) // the file is chosen before the question
+        QCOMPARE(h.dialogs.records.first().call, RecordingDialogs::Call::OpenFile);
+
+    const bool ends = command == QLatin1String("exit") || command == QLatin1String("close");
+    if (!discard) {
+        QCOMPARE(w.Worksheet(), before);
+        QCOMPARE(w.Worksheet()->Count(), 20);
+        QCOMPARE(w.CurrentCalculation()->Field(0).text, QStringLiteral("123"));
+        QCOMPARE(h.Edit(QStringLiteral("EditR1"))->text(), QStringLiteral("123"));
+        QVERIFY(w.Worksheet()->Modified);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Kelvo - Untitled"));
+        QCOMPARE(h.Caption(), QStringLiteral("Resistor:"));
+        QCOMPARE(h.TabCaptions(), QStringList{QStringLiteral("Resistor1")});
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.IsShutDown());
+        QVERIFY(!QFile::exists(h.ConfigPath()));
+        QCOMPARE(w.Config()->LastFolder, lastFolder);
+        QCOMPARE(w.Config()->RecentFiles, QStringList{other});
+        return;
+    }
+    if (ends) {
+        QVERIFY(w.IsShutDown());
+        QCOMPARE(h.ConfigBytes().left(4), QByteArray("%CF2"));
+        if (command == QLatin1String("close"))
+            QVERIFY(!w.isVisible());
+        return;
+    }
+    QVERIFY(!w.Worksheet()->Modified);
+    const bool opened = command != QLatin1String("new");
+    QCOMPARE(h.Edit(QStringLiteral("EditR1"))->text(), opened ? QStringLiteral("777") : QString());
+    QCOMPARE(w.windowTitle(),
+             opened ? QStringLiteral("Kelvo - other") : QStringLiteral("Kelvo - Untitled"));
+    QCOMPARE(w.Worksheet()->FileName, opened ? other : QString());
+    QCOMPARE(w.Config()->LastFolder,
+             command == QLatin1String("open") ? h.Folder() + "/" : lastFolder);
+}
+
+void TestFormMainCommands::saveQuestionYes_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("saved"); // a name was given; otherwise Save As was cancelled
+    for (const char* command : {"new", "recent", "exit", "close"}) {
+        QTest::newRow(qPrintable(QString::fromLatin1(command) + " saved"))
+            << QString::fromLatin1(command) << true;
+        QTest::newRow(qPrintable(QString::fromLatin1(command) + " cancelled"))
+            << QString::fromLatin1(command) << false;
+    }
+}
+
+void TestFormMainCommands::saveQuestionYes() {
+    QFETCH(QString, command);
+    QFETCH(bool, saved);
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    TFormMain& w = h.Window();
+    const QString other =
+        WriteWorksheet(h.Path(QStringLiteral("other.kvw")), QStringLiteral("777"));
+    Remember(h, other);
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("123"));
+    const QString target = h.Path(QStringLiteral("mine.kvw"));
+    h.dialogs.answers << UserDialogs::Answer::Yes;
+    h.dialogs.savePaths << (saved ? std::optional<QString>(target) : std::nullopt);
+
+    if (command == QLatin1String("new"))
+        h.Trigger(QStringLiteral("MenuNewWorksheet"));
+    else if (command == QLatin1String("recent"))
+        h.Trigger(QStringLiteral("MenuHistory1"));
+    else if (command == QLatin1String("exit"))
+        h.Trigger(QStringLiteral("MenuExit"));
+    else
+        w.close();
+
+    const QList<RecordingDialogs::Record> dialogs = h.dialogs.records;
+    QCOMPARE(dialogs.size(), 2);
+    QCOMPARE(dialogs[0].text, SaveQuestion);
+    QCOMPARE(dialogs[1].call, RecordingDialogs::Call::SaveFile);
+    QCOMPARE(dialogs[1].title, QStringLiteral("Save Worksheet"));
+    QCOMPARE(QFile::exists(target), saved);
+
+    const bool ends = command == QLatin1String("exit") || command == QLatin1String("close");
+    if (!saved) {
+        QVERIFY(w.Worksheet()->Modified);
+        QCOMPARE(h.Edit(QStringLiteral("EditR1"))->text(), QStringLiteral("123"));
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.IsShutDown());
+        QVERIFY(!QFile::exists(h.ConfigPath()));
+        return;
+    }
+    // The saved worksheet holds what was typed.
+    RConfig config;
+    TypeCatalog catalog(config);
+    RWorksheet reread;
+    reread.FileName = target;
+    QVERIFY(reread.Read(catalog));
+    QCOMPARE(reread.At(0)->Field(0).text, QStringLiteral("123"));
+    QCOMPARE(w.IsShutDown(), ends);
+    if (ends) {
+        QCOMPARE(h.ConfigBytes().left(4), QByteArray("%CF2"));
+        QCOMPARE(w.Config()->RecentFiles.first(), target);
+        return;
+    }
+    QCOMPARE(h.Edit(QStringLiteral("EditR1"))->text(),
+             command == QLatin1String("recent") ? QStringLiteral("777") : QString());
+}
+
+void TestFormMainCommands::saveOnUntitledAsksForName() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("1"));
+    h.dialogs.savePaths << std::nullopt;
+    QTest::keyClick(&h.Window(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(h.dialogs.records.size(), 1);
+    QCOMPARE(h.dialogs.records.first().call, RecordingDialogs::Call::SaveFile);
+    QCOMPARE(h.dialogs.records.first().title, QStringLiteral("Save Worksheet"));
+    QVERIFY(h.Window().Worksheet()->Modified);
+    QVERIFY(h.Window().Worksheet()->FileName.isEmpty());
+    QCOMPARE(h.Window().windowTitle(), QStringLiteral("Kelvo - Untitled"));
+}
+
+void TestFormMainCommands::copyWithFocusInTree() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("123"));
+    h.Edit(QStringLiteral("EditR1"))->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    h.Tree()->setFocus();
+    QCOMPARE(QApplication::focusWidget(), h.Tree());
+    h.Trigger(QStringLiteral("MenuCopy"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
+    h.Trigger(QStringLiteral("MenuCut"));
+    h.Trigger(QStringLiteral("MenuPaste"));
+    h.Trigger(QStringLiteral("MenuDelete"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
+    QCOMPARE(h.Edit(QStringLiteral("EditR1"))->text(), QStringLiteral("123"));
+}
+
+void TestFormMainCommands::editCommands_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("clipboard"); // afterwards; "clip" before
+    QTest::newRow("cut") << "MenuCut"
+                         << "1234" << 0 << 4 << ""
+                         << "1234";
+    QTest::newRow("cut part") << "MenuCut"
+                              << "1234" << 1 << 2 << "14"
+                              << "23";
+    QTest::newRow("copy") << "MenuCopy"
+                          << "1234" << 0 << 2 << "1234"
+                          << "12";
+    QTest::newRow("paste") << "MenuPaste"
+                           << "1234" << 1 << 1 << "1clip34"
+                           << "clip";
+    QTest::newRow("delete") << "MenuDelete"
+                            << "1234" << 1 << 2 << "14"
+                            << "clip";
+    QTest::newRow("delete nothing selected") << "MenuDelete"
+                                             << "1234" << 2 << 0 << "1234"
+                                             << "clip";
+}
+
+void TestFormMainCommands::editCommands() {
+    QFETCH(QString, action);
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(QString, expected);
+    QFETCH(QString, clipboard);
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    h.Type(QStringLiteral("EditR1"), text);
+    h.Window().Worksheet()->Modified = false;
+    QApplication::clipboard()->setText(QStringLiteral("clip"));
+    QLineEdit* edit = h.Edit(QStringLiteral("EditR1"));
+    if (length > 0)
+        edit->setSelection(start, length);
+    else
+        edit->setCursorPosition(start);
+    h.Trigger(action);
+    QCOMPARE(edit->text(), expected);
+    QCOMPARE(h.Window().CurrentCalculation()->Field(0).text, expected);
+    QCOMPARE(h.Window().Worksheet()->Modified, expected != text);
+    QCOMPARE(QApplication::clipboard()->text(), clipboard);
+}
+
+void TestFormMainCommands::ctrlAIsSaveAsInsideEdit() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("12"));
+    QLineEdit* edit = h.Edit(QStringLiteral("EditR1"));
+    edit->setCursorPosition(1);
+    QCOMPARE(QApplication::focusWidget(), edit);
+    h.dialogs.savePaths << std::nullopt;
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(h.dialogs.records.size(), 1);
+    QCOMPARE(h.dialogs.records.first().call, RecordingDialogs::Call::SaveFile);
+    QVERIFY(!edit->hasSelectedText());
+    QCOMPARE(edit->text(), QStringLiteral("12"));
+}
+
+void TestFormMainCommands::ctrlDelIsMenuDelete() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("12 34"));
+    QLineEdit* edit = h.Edit(QStringLiteral("EditR1"));
+    edit->setCursorPosition(0);
+    QTest::keyClick(edit, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QStringLiteral("12 34")); // no word deleted: nothing was selected
+    edit->setSelection(0, 3);
+    QTest::keyClick(edit, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(edit->text(), QStringLiteral("34"));
+    QCOMPARE(h.Window().CurrentCalculation()->Field(0).text, QStringLiteral("34"));
+}
+
+QTEST_MAIN(TestFormMainCommands)
+#include "tst_formmaincommands.moc"
