@@ -51,11 +51,19 @@ void RTabControl::ClearTabs() {
 }
 
 int RTabControl::AddTab(const QString& caption) {
+    // Measured rectangles stay good: the new tab only extends the strip.
+    const bool measured = m_lefts.size() == m_captions.size() + 1;
     m_captions.append(caption);
+    if (measured)
+        m_lefts.append(m_lefts.last() + std::max(fontMetrics().horizontalAdvance(caption) +
+                                                     kCaptionPadding,
+                                                 kMinTabWidth));
     // Like any tab control, one that gets its first tab shows it.
     if (m_index < 0 && m_captions.size() == 1)
         m_index = 0;
-    LayoutChanged();
+    UpdateHot();
+    updateGeometry();
+    update();
     return m_captions.size() - 1;
 }
 
@@ -109,18 +117,41 @@ int RTabControl::GetTabHeight() const {
     return fontMetrics().height() + 8;
 }
 
+// The left edges of all tabs (and the right edge of the last), measured once
+// per change of captions or font: a strip of a thousand tabs is painted and
+// hit-tested without measuring a thousand captions each time.
+void RTabControl::EnsureRects() const {
+    if (m_lefts.size() == m_captions.size() + 1)
+        return;
+    const QFontMetrics metrics = fontMetrics();
+    m_lefts.resize(m_captions.size() + 1);
+    int left = kFirstTabX;
+    for (int i = 0; i < m_captions.size(); ++i) {
+        m_lefts[i] = left;
+        left += std::max(metrics.horizontalAdvance(m_captions.at(i)) + kCaptionPadding,
+                         kMinTabWidth);
+    }
+    m_lefts[m_captions.size()] = left;
+}
+
 int RTabControl::TabWidth(int index) const {
-    const int text = fontMetrics().horizontalAdvance(m_captions.at(index));
-    return std::max(text + kCaptionPadding, kMinTabWidth);
+    EnsureRects();
+    return m_lefts[index + 1] - m_lefts[index];
 }
 
 QRect RTabControl::GetTabRect(int index) const {
     if (index < 0 || index >= Count())
         return QRect();
-    int left = kFirstTabX;
-    for (int j = 0; j < index; ++j)
-        left += TabWidth(j);
-    return QRect(left, 0, TabWidth(index), GetTabHeight());
+    EnsureRects();
+    return QRect(m_lefts[index], 0, TabWidth(index), GetTabHeight());
+}
+
+int RTabControl::VisibleTabCount() const {
+    EnsureRects();
+    int count = 0;
+    while (count < Count() && m_lefts[count] < width())
+        ++count;
+    return count;
 }
 
 int RTabControl::StripTop() const {
@@ -182,6 +213,7 @@ void RTabControl::PlacePage() {
 }
 
 void RTabControl::LayoutChanged() {
+    m_lefts.clear();
     UpdateHot();
     updateGeometry();
     update();
@@ -437,7 +469,7 @@ void RTabControl::PaintTabs(QPainter& painter) {
         style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &p, this);
 
         const bool tint = !StyleShowsHover();
-        for (int i = 0; i < Count(); ++i) {
+        for (int i = 0; i < VisibleTabCount(); ++i) {
             if (i == m_index)
                 continue;
             // Styles draw an unselected tab two rows short of the rectangle it
@@ -469,7 +501,7 @@ void RTabControl::PaintTabs(QPainter& painter) {
     painter.drawImage(QRect(0, yTabs - kPaneEdgeRows, w, th + kPaneEdgeRows), upsideDown,
                       upsideDown.rect());
 
-    for (int i = 0; i < Count(); ++i) {
+    for (int i = 0; i < VisibleTabCount(); ++i) {
         const int dy = i == m_index ? kCaptionYSelected : kCaptionYNormal;
         DrawCaption(painter, i, QPoint(GetTabRect(i).left() + kCaptionX, yTabs + dy));
     }
@@ -503,7 +535,7 @@ void RTabControl::PaintStandard(QPainter& painter) {
     painter.save();
     painter.translate(0, StripTop());
     for (int pass = 0; pass < 2; ++pass) {
-        for (int i = 0; i < Count(); ++i) {
+        for (int i = 0; i < VisibleTabCount(); ++i) {
             if ((i == m_index) != (pass == 1))
                 continue;
             QStyleOptionTab tab;
@@ -516,7 +548,7 @@ void RTabControl::PaintStandard(QPainter& painter) {
     int shift = style()->pixelMetric(QStyle::PM_TabBarTabShiftVertical, nullptr, this);
     if (m_position == Position::Bottom)
         shift = -shift;
-    for (int i = 0; i < Count(); ++i) {
+    for (int i = 0; i < VisibleTabCount(); ++i) {
         const QSize box = CaptionSize(i);
         const QRect tab = OnScreenTabRect(i);
         const int dy = (tab.height() - box.height()) / 2 + (i == m_index ? 0 : shift);

@@ -71,6 +71,8 @@ protected:
 
 private:
     int TabWidth(int index) const;
+    void EnsureRects() const;
+    int VisibleTabCount() const;
     int StripTop() const;
     QRect StripRect() const;
     QRect PaneRect() const;
@@ -102,5 +104,6 @@ private:
     bool m_mouseInside = false;
     Position m_position = Position::Top;
     bool m_stylesEnabled = true;
+    mutable QVector<int> m_lefts; // left edge of each tab, then the strip's end
     mutable int m_styleHover = -1; // unknown until first needed, then 0 or 1
 };
