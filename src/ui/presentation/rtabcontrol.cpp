@@ -221,7 +221,7 @@ void RTabControl::LayoutChanged() {
 
 QSize RTabControl::sizeHint() const {
     const int frame = PageMargin();
-    const QSize page = m_page->sizeHint().expandedTo(QSize(0, 0));
+    const QSize page = m_page->sizeHint().expandedTo(m_page->minimumSize());
     int tabs = 2 * kFirstTabX;
     for (int i = 0; i < Count(); ++i)
         tabs += TabWidth(i);
@@ -231,7 +231,7 @@ QSize RTabControl::sizeHint() const {
 
 QSize RTabControl::minimumSizeHint() const {
     const int frame = PageMargin();
-    const QSize page = m_page->minimumSizeHint().expandedTo(QSize(0, 0));
+    const QSize page = m_page->minimumSizeHint().expandedTo(m_page->minimumSize());
     return QSize(page.width() + 2 * frame, page.height() + 2 * frame + GetTabHeight());
 }
 

@@ -62,7 +62,7 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Kelvo - Untitled"));
     resize(698, 492);
 
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    auto* splitter = splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("SplitterMain"));
     splitter->setHandleWidth(4);
     splitter->setChildrenCollapsible(false);
@@ -102,6 +102,7 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
                                             level * tree_->indentation() + 16 + 24);
     }
     left->setMinimumWidth(treeWidth);
+    treeWidth_ = treeWidth;
     setCentralWidget(splitter);
 
     status_ = new RStatusPanel;
@@ -319,6 +320,15 @@ void TFormMain::CreateForms(TFormSplash* splash) {
         }
         calculatorTable_[size_t(type)] = form;
     }
+    // The page fits the largest calculator, so the window keeps its size
+    // when the user goes from one type to another.
+    QSize largest;
+    for (TFormProblem* form : calculatorTable_) {
+        if (form)
+            largest = largest.expandedTo(form->PanelMain()->minimumSize());
+    }
+    tabs_->Page()->setMinimumSize(largest);
+    tabs_->updateGeometry();
 }
 
 TFormProblem* TFormMain::Calculator(int type) const {
@@ -394,6 +404,7 @@ void TFormMain::ApplyWindowPlacement() {
     }
     move(bounds.topLeft());
     resize(bounds.size());
+    splitter_->setSizes({treeWidth_, std::max(1, bounds.width() - treeWidth_)});
     if (config_->Maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
 }

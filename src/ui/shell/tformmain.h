@@ -13,6 +13,7 @@
 class HelpViewer;
 class QAction;
 class QLabel;
+class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 class RConfig;
@@ -138,6 +139,8 @@ private:
     TFormOptions* options_ = nullptr;
     TFormAbout* about_ = nullptr;
 
+    QSplitter* splitter_ = nullptr;
+    int treeWidth_ = 173;
     QTreeWidget* tree_ = nullptr;
     QLabel* labelCalculation_ = nullptr;
     RTabControl* tabs_ = nullptr;
