@@ -346,8 +346,8 @@ void TestFormMain::maximizedPlacement() {
     stored.Maximized = 1;
     stored.Left = 30;
     stored.Top = 40;
-    stored.Width = 700;
-    stored.Height = 500;
+    stored.Width = 900;
+    stored.Height = 650;
     QVERIFY(stored.Write());
     QVERIFY(h.Start());
     QVERIFY(h.Window().isMaximized());
@@ -358,8 +358,8 @@ void TestFormMain::maximizedPlacement() {
     QCOMPARE(Int32At(bytes, 92), 1);
     QCOMPARE(Int32At(bytes, 96), 30);
     QCOMPARE(Int32At(bytes, 100), 40);
-    QCOMPARE(Int32At(bytes, 104), 700);
-    QCOMPARE(Int32At(bytes, 108), 500);
+    QCOMPARE(Int32At(bytes, 104), 900);
+    QCOMPARE(Int32At(bytes, 108), 650);
 }
 
 void TestFormMain::startupFile_data() {
