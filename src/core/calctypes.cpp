@@ -11,9 +11,9 @@ namespace {
 FieldSpec Plain(UnitKind kind) { return FieldSpec{KindNumber(kind), KindNumber(kind)}; }
 
 FieldSpec WithSolutions(UnitKind kind, int count) {
-    FieldSpec spec = Plain(kind);
-    spec.solutionCount = count;
-    return spec;
+    FieldSpec entry = Plain(kind);
+    entry.solutionCount = count;
+    return entry;
 }
 
 std::vector<FieldSpec> Repeat(UnitKind kind, int count) {
@@ -85,14 +85,14 @@ void InitCalculationOfType(int type, RCalculation& calculation, const RConfig& c
     const CalcTypeInfo* info = FindCalcType(type);
     if (!info)
         return;
-    for (const FieldSpec& spec : info->fields) {
+    for (const FieldSpec& entry : info->fields) {
         RField field;
-        field.unitKind = spec.unitKind;
-        field.unitIndex = config.DefaultUnit(spec.defaultUnitKind);
+        field.unitKind = entry.unitKind;
+        field.unitIndex = config.DefaultUnit(entry.defaultUnitKind);
         // Solutions are plain fields: empty, unit index 0, unit kind 0.
-        field.solutions.resize(size_t(spec.solutionCount));
-        if (spec.hasInitialValue)
-            field.SetReal(spec.initialValue);
+        field.solutions.resize(size_t(entry.solutionCount));
+        if (entry.hasInitialValue)
+            field.SetReal(entry.initialValue);
         calculation.Fields().push_back(std::move(field));
     }
 }

@@ -155,27 +155,27 @@ TFormProblem::BoxSpec TFormProblem::StandardBox(int field, const QString& captio
                                                 const QString& stem, int unitKind, bool complex,
                                                 QPoint position, const QString& ohmName,
                                                 bool result) {
-    BoxSpec spec;
-    spec.field = field;
-    spec.caption = caption;
-    spec.boxName = QStringLiteral("Box") + stem;
-    spec.labelName = QStringLiteral("Label") + stem;
-    spec.editName = QStringLiteral("Edit") + stem;
+    BoxSpec wanted;
+    wanted.field = field;
+    wanted.caption = caption;
+    wanted.boxName = QStringLiteral("Box") + stem;
+    wanted.labelName = QStringLiteral("Label") + stem;
+    wanted.editName = QStringLiteral("Edit") + stem;
     if (complex)
-        spec.imagName = QStringLiteral("Edit") + stem + QStringLiteral("J");
+        wanted.imagName = QStringLiteral("Edit") + stem + QStringLiteral("J");
     for (int unit = 0; unit < UnitCount(unitKind); ++unit)
-        spec.radioNames << QStringLiteral("Radio") + stem + QString::number(unit + 1);
-    spec.ohmName = ohmName;
-    spec.unitKind = unitKind;
-    spec.result = result;
-    spec.position = position;
-    return spec;
+        wanted.radioNames << QStringLiteral("Radio") + stem + QString::number(unit + 1);
+    wanted.ohmName = ohmName;
+    wanted.unitKind = unitKind;
+    wanted.result = result;
+    wanted.position = position;
+    return wanted;
 }
 
-QWidget* TFormProblem::AddBox(const BoxSpec& spec) {
-    const int base = spec.field * 10;
-    auto* box = new RBox(spec.result, panel_);
-    box->setObjectName(spec.boxName);
+QWidget* TFormProblem::AddBox(const BoxSpec& wanted) {
+    const int base = wanted.field * 10;
+    auto* box = new RBox(wanted.result, panel_);
+    box->setObjectName(wanted.boxName);
 
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(Margin, 6, Margin, 6);
@@ -186,19 +186,19 @@ QWidget* TFormProblem::AddBox(const BoxSpec& spec) {
     edits->setSpacing(4);
     edits->addStretch();
     auto* edit = new QLineEdit(box);
-    edit->setObjectName(spec.editName);
+    edit->setObjectName(wanted.editName);
     edit->setFixedWidth(EditWidth);
-    edit->setAccessibleName(spec.caption);
+    edit->setAccessibleName(wanted.caption);
     BindEdit(edit, base + 1, false);
     edits->addWidget(edit);
-    if (!spec.imagName.isEmpty()) {
+    if (!wanted.imagName.isEmpty()) {
         auto* row = new QHBoxLayout;
         row->setSpacing(4);
         auto* j = new QLabel(QStringLiteral("+j"), box);
         auto* imag = new QLineEdit(box);
-        imag->setObjectName(spec.imagName);
+        imag->setObjectName(wanted.imagName);
         imag->setFixedWidth(EditWidth - j->sizeHint().width() - 4);
-        imag->setAccessibleName(spec.caption + QStringLiteral(" +j"));
+        imag->setAccessibleName(wanted.caption + QStringLiteral(" +j"));
         j->setBuddy(imag);
         BindEdit(imag, base + 2, true);
         row->addWidget(j);
@@ -211,18 +211,18 @@ QWidget* TFormProblem::AddBox(const BoxSpec& spec) {
     auto* radios = new QVBoxLayout;
     radios->setSpacing(0);
     auto* group = new QButtonGroup(box);
-    for (int unit = 0; unit < spec.radioNames.size(); ++unit) {
+    for (int unit = 0; unit < wanted.radioNames.size(); ++unit) {
         const int tag = base + 5 + unit;
-        const bool ohm = unit == 0 && !spec.ohmName.isEmpty();
-        auto* radio = new QRadioButton(ohm ? QString() : UnitCaption(spec.unitKind, unit), box);
-        radio->setObjectName(spec.radioNames[unit]);
+        const bool ohm = unit == 0 && !wanted.ohmName.isEmpty();
+        auto* radio = new QRadioButton(ohm ? QString() : UnitCaption(wanted.unitKind, unit), box);
+        radio->setObjectName(wanted.radioNames[unit]);
         SetTag(radio, tag);
         controls_.insert(tag, radio);
         group->addButton(radio, unit);
         if (ohm) {
             radio->setAccessibleName(QStringLiteral("ohm"));
             auto* picture = new RPicture(box);
-            picture->setObjectName(spec.ohmName);
+            picture->setObjectName(wanted.ohmName);
             picture->SetPixmap(baseOhm_);
             SetTag(picture, 1000 + tag);
             controls_.insert(1000 + tag, picture);
@@ -246,12 +246,12 @@ QWidget* TFormProblem::AddBox(const BoxSpec& spec) {
     grid->addLayout(radios, 0, 1);
 
     box->adjustSize();
-    box->move(spec.position);
+    box->move(wanted.position);
 
-    auto* caption = new QLabel(spec.caption, panel_);
-    caption->setObjectName(spec.labelName);
+    auto* caption = new QLabel(wanted.caption, panel_);
+    caption->setObjectName(wanted.labelName);
     caption->adjustSize();
-    caption->move(spec.position.x(), spec.position.y() - caption->height() - 1);
+    caption->move(wanted.position.x(), wanted.position.y() - caption->height() - 1);
     captions_.insert(box, caption);
     return box;
 }

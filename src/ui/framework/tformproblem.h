@@ -89,7 +89,7 @@ protected:
                                const QString& ohmName = QString(), bool result = false);
 
     // Builds the box's controls, tags them and binds them. Returns the box frame.
-    QWidget* AddBox(const BoxSpec& spec);
+    QWidget* AddBox(const BoxSpec& wanted);
     // A group of radios (captions in order) whose clicks give UnknownClick
     // with the radio's position, ConfigClick or SolutionClick with its tag.
     enum class GroupRole { Unknown, Configuration, Solution };
