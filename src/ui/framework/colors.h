@@ -8,5 +8,6 @@ inline QColor ColorFromConfig(quint32 value) {
 }
 
 inline quint32 ConfigFromColor(const QColor& color) {
-    return quint32(color.red()) | (quint32(color.green()) << 8) | (quint32(color.blue()) << 16);
+    const QColor rgb = color.toRgb();
+    return quint32(rgb.red()) | (quint32(rgb.green()) << 8) | (quint32(rgb.blue()) << 16);
 }

@@ -127,6 +127,8 @@ private:
     void FocusFirstEdit();
     void StoreLastFolder(const QString& path);
     void DropWorksheet();
+    // False, with the error shown, when a calculation already has the name.
+    bool NameIsFree(const QString& name) const;
 
     UserDialogs& dialogs_;
     MessageSink* previousSink_;

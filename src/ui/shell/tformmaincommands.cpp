@@ -192,6 +192,13 @@ void TFormMain::MenuDeleteClick() {
         edit->del();
 }
 
+bool TFormMain::NameIsFree(const QString& name) const {
+    if (worksheet_->FindByName(name) < 0)
+        return true;
+    ShowError(QStringLiteral("Calculation '") + name + QStringLiteral("' is not unique."));
+    return false;
+}
+
 void TFormMain::MenuNewCalculationClick() {
     RCalculation* current = context_.calculation;
     TFormProblem* calculator = context_.calculator;
@@ -201,10 +208,8 @@ void TFormMain::MenuNewCalculationClick() {
     if (!dialogs_.GetText(this, QStringLiteral("New Calculation"),
                           QStringLiteral("Enter name for new calculation:"), MaxNameLength, name))
         return;
-    if (worksheet_->FindByName(name) >= 0) {
-        ShowError(QStringLiteral("Calculation '") + name + QStringLiteral("' is not unique."));
+    if (!NameIsFree(name))
         return;
-    }
     auto calculation = std::make_unique<RCalculation>();
     calculation->SetName(name);
     calculator->InitCalculation(*calculation);
@@ -227,10 +232,8 @@ void TFormMain::MenuRenameCalculationClick() {
     if (!dialogs_.GetText(this, QStringLiteral("Rename Calculation"),
                           QStringLiteral("Enter new name for calculation:"), MaxNameLength, name))
         return;
-    if (worksheet_->FindByName(name) >= 0) {
-        ShowError(QStringLiteral("Calculation '") + name + QStringLiteral("' is not unique."));
+    if (!NameIsFree(name))
         return;
-    }
     current->SetName(name);
     worksheet_->Modified = true;
     FillTabs();

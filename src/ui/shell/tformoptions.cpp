@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "core/rconfig.h"
 #include "core/units.h"
+#include "ui/framework/colors.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/shell/rcolorswatch.h"
 
@@ -118,15 +119,6 @@ int PrecisionFromText(const QString& text) {
     return ok ? value : -1;
 }
 
-// Configuration colours keep red in the lowest byte: 0x00BBGGRR.
-QColor ColorFromConfig(quint32 value) {
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
-quint32 ColorToConfig(const QColor& color) {
-    const QColor rgb = color.toRgb();
-    return quint32(rgb.red()) | quint32(rgb.green()) << 8 | quint32(rgb.blue()) << 16;
-}
 
 QGroupBox* NewGroup(const char* name, const char* caption, QWidget* parent) {
     auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
@@ -327,8 +319,8 @@ void TFormOptions::ButtonOKClick() {
 
     config_->Precision = precision;
     config_->AutoCalculate = checkAutoCalculate_->isChecked() ? 1 : 0;
-    config_->UnknownForeground = ColorToConfig(shapeForeground_->Color());
-    config_->UnknownBackground = ColorToConfig(shapeBackground_->Color());
+    config_->UnknownForeground = ConfigFromColor(shapeForeground_->Color());
+    config_->UnknownBackground = ConfigFromColor(shapeBackground_->Color());
     for (const UnitGroup& group : unitGroups_) {
         // A group left without a checked radio keeps the stored index.
         const int checked = group.radios->checkedId();
