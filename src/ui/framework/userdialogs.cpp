@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,6 +24,11 @@ bool RunFileDialog(QWidget* parent, const QString& title, const QString& folder,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = dialog.selectedFiles().constFirst();
+    // Desktop-provided dialogs may ignore the default suffix; a worksheet
+    // saved without an extension gets it all the same.
+    if (mode == QFileDialog::AcceptSave && QFileInfo(path).suffix().isEmpty() &&
+        dialog.selectedNameFilter().contains(QStringLiteral("*.kvw")))
+        path += QStringLiteral(".kvw");
     return true;
 }
 
