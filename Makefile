@@ -58,7 +58,7 @@ fuzz: build
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do \
-	    [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; \
+	    [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; \
 	    QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b" $(BUILD_DIR)/src/app/kelvo || exit 1; \
 	done
 
