@@ -9,11 +9,4 @@ class TFormBlank final : public TFormProblem {
 
 public:
     TFormBlank(AppContext& context, int type, QObject* parent = nullptr);
-
-    QString GetTypeName() const override;
-    void InitCalculation(RCalculation& calculation) const override;
-    void ShowHelp() override;
-
-private:
-    int type_;
 };

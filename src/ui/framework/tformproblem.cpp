@@ -136,9 +136,28 @@ void TFormProblem::CreatePictures() {
     imageSelectedOhm_->hide();
 }
 
-QString TFormProblem::GetTypeName() const { return QStringLiteral("Unknown"); }
+TFormProblem::TFormProblem(AppContext& context, int type, QObject* parent)
+    : TFormProblem(context, QString::fromLatin1(FindCalcType(type)->formCaption), parent) {
+    type_ = type;
+}
 
-void TFormProblem::InitCalculation(RCalculation&) const {}
+QString TFormProblem::GetTypeName() const {
+    const CalcTypeInfo* info = FindCalcType(type_);
+    return info ? QString::fromLatin1(info->typeWord) : QStringLiteral("Unknown");
+}
+
+void TFormProblem::InitCalculation(RCalculation& calculation) const {
+    if (!FindCalcType(type_))
+        return;
+    const RConfig defaults;
+    InitCalculationOfType(type_, calculation, context_.config ? *context_.config : defaults);
+}
+
+void TFormProblem::ShowHelp() {
+    const CalcTypeInfo* info = FindCalcType(type_);
+    if (info && context_.showHelp)
+        context_.showHelp(info->helpContext);
+}
 
 QWidget* TFormProblem::GetControl(int tag) const { return controls_.value(tag, nullptr); }
 

@@ -30,6 +30,9 @@ class TFormProblem : public QObject {
 
 public:
     TFormProblem(AppContext& context, const QString& caption, QObject* parent = nullptr);
+    // A calculator of a type from the type table: its caption, type word,
+    // fresh calculations and help topic all come from the table.
+    TFormProblem(AppContext& context, int type, QObject* parent = nullptr);
     ~TFormProblem() override;
 
     const QString& Caption() const { return caption_; }
@@ -38,7 +41,7 @@ public:
     virtual QString GetTypeName() const;
     virtual void InitCalculation(RCalculation& calculation) const;
     virtual void Calculate() {}
-    virtual void ShowHelp() {}
+    virtual void ShowHelp();
     virtual QWidget* GetControl(int tag) const;
     virtual void ShowUnknown() {}
     virtual void ShowConfiguration() {}
@@ -129,6 +132,7 @@ private:
     void CreatePictures();
 
     AppContext& context_;
+    int type_ = 0; // none: the base form itself
     QString caption_;
     QWidget* panel_;
     RSchematic* schematic_;

@@ -1,9 +1,7 @@
 #include "ui/calculators/circuits/tformcombination.h"
 
-#include "core/calctypes.h"
 #include "core/messages.h"
 #include "core/rcalculation.h"
-#include "core/rconfig.h"
 #include "core/units.h"
 #include "ui/framework/appcontext.h"
 #include "ui/framework/rschematic.h"
@@ -12,14 +10,9 @@
 
 #include <algorithm>
 
-namespace {
-
-QString FormCaption(int type) { return QString::fromLatin1(FindCalcType(type)->formCaption); }
-
-} // namespace
 
 TFormCombination::TFormCombination(AppContext& context, const Family& family, QObject* parent)
-    : TFormProblem(context, FormCaption(family.type), parent), family_(family) {
+    : TFormProblem(context, family.type, parent), family_(family) {
     BuildSchematic();
 }
 
@@ -92,20 +85,6 @@ void TFormCombination::BuildSchematic() {
     const int width = std::max(resultX + w, outputX + 16) + 16;
     const int height = groupsY + unknown->height() + 12;
     FinishLayout(QSize(width, height));
-}
-
-QString TFormCombination::GetTypeName() const {
-    return QString::fromLatin1(FindCalcType(family_.type)->typeWord);
-}
-
-void TFormCombination::InitCalculation(RCalculation& calculation) const {
-    const RConfig defaults;
-    InitCalculationOfType(family_.type, calculation, Context().config ? *Context().config : defaults);
-}
-
-void TFormCombination::ShowHelp() {
-    if (Context().showHelp)
-        Context().showHelp(FindCalcType(family_.type)->helpContext);
 }
 
 RField* TFormCombination::GetUnknownField() const {

@@ -21,10 +21,7 @@ public:
 
     TFormCombination(AppContext& context, const Family& family, QObject* parent = nullptr);
 
-    QString GetTypeName() const override;
-    void InitCalculation(RCalculation& calculation) const override;
     void Calculate() override;
-    void ShowHelp() override;
     void ShowUnknown() override;
     void ShowConfiguration() override;
     RField* GetUnknownField() const override;
