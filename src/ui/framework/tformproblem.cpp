@@ -435,6 +435,14 @@ void TFormProblem::EditValueChange(int tag) {
     const int index = tag / 10;
     if (!calculation || !edit || index >= calculation->FieldCount())
         return;
+    // Only the form itself writes into the unknown's read-only box, and always
+    // under the loading flag. Whatever else changed it (a programmatic cut or
+    // paste, an assistive tool setting the text) is undone, so that the field
+    // keeps what the calculation stored.
+    if (edit->isReadOnly()) {
+        ShowField(index);
+        return;
+    }
     RField& field = calculation->Field(index);
     if (tag % 10 == 2)
         field.imagText = edit->text();
