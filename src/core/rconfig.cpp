@@ -1,10 +1,10 @@
 #include "core/rconfig.h"
 
 #include "core/binaryio.h"
+#include "core/filereading.h"
 #include "core/messages.h"
 #include "core/units.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -72,13 +72,16 @@ void RConfig::AddRecentFile(const QString& path) {
 
 bool RConfig::Read() {
     QFile file(FileName);
-    if (!file.open(QIODevice::ReadOnly))
+    switch (OpenRegularFile(file)) {
+    case OpenOutcome::Opened:
+        return ReadFrom(file);
+    case OpenOutcome::Unreadable:
         return false;
-    QByteArray bytes = file.readAll();
-    file.close();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return ReadFrom(buffer);
+    case OpenOutcome::NotAFile:
+        break;
+    }
+    RejectFile();
+    return false;
 }
 
 bool RConfig::ReadFrom(QIODevice& device) {
@@ -108,10 +111,14 @@ bool RConfig::ReadFrom(QIODevice& device) {
     }
     if (ok)
         return true;
+    RejectFile();
+    return false;
+}
+
+void RConfig::RejectFile() {
     ShowError(QStringLiteral("The configuration file '") + FileName +
               QStringLiteral("' is incorrect. Reseting to defaults."));
     ResetAll();
-    return false;
 }
 
 bool RConfig::WriteTo(QIODevice& device) const {

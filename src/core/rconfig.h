@@ -53,4 +53,6 @@ public:
 
 private:
     void ResetAll();
+    // Reports a damaged or foreign file and takes the initial values.
+    void RejectFile();
 };
