@@ -70,6 +70,11 @@ void RConfig::AddRecentFile(const QString& path) {
         RecentFiles.removeLast();
 }
 
+void RConfig::SetLastFolder(const QString& folder) {
+    if (folder.toUtf8().size() <= MaxTextBytes)
+        LastFolder = folder;
+}
+
 bool RConfig::Read() {
     QFile file(FileName);
     switch (OpenRegularFile(file)) {
@@ -133,7 +138,9 @@ bool RConfig::WriteTo(QIODevice& device) const {
     writer.WriteInt32(qint32(RecentFiles.size()));
     for (const QString& path : RecentFiles)
         writer.WriteText(path);
-    writer.WriteText(LastFolder);
+    // The folder is only a convenience: one the file cannot hold is dropped
+    // rather than costing the preferences and the placement.
+    writer.WriteText(LastFolder.toUtf8().size() <= MaxTextBytes ? LastFolder : QString());
     writer.WriteInt32(Maximized);
     writer.WriteInt32(Left);
     writer.WriteInt32(Top);

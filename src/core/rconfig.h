@@ -47,6 +47,9 @@ public:
     // Puts the path at the front (a differently cased duplicate is removed)
     // and keeps at most four entries.
     void AddRecentFile(const QString& path);
+    // A folder longer than the file can hold is not remembered; the folder
+    // remembered before stays.
+    void SetLastFolder(const QString& folder);
 
     // "Kelvo.cfg" in the folder of the running program.
     static QString ProgramFolderFileName();

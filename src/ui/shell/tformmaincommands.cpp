@@ -136,7 +136,7 @@ bool TFormMain::SaveWorksheetAs() {
 void TFormMain::StoreLastFolder(const QString& path) {
     const QString folder = ExtractFilePath(path);
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
-        config_->LastFolder = folder;
+        config_->SetLastFolder(folder);
 }
 
 void TFormMain::UpdateHistoryMenu() {
