@@ -152,6 +152,10 @@ bool RConfig::WriteTo(QIODevice& device) const {
 
 bool RConfig::Write() const {
     QSaveFile file(FileName);
+    // Replacing through a new file keeps the old one whole if writing fails;
+    // where the folder forbids new files but the file itself may be written
+    // (a shared folder), writing in place is the only way left.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         ShowError(QStringLiteral("Could not open file '") + FileName +
                   QStringLiteral("' for writing."));

@@ -33,7 +33,8 @@ public:
     // Reads FileName. A missing file returns false quietly; a damaged one is
     // reported, and every member but FileName then takes its initial value.
     bool Read();
-    // Writes FileName, replacing it only once the new file is complete.
+    // Writes FileName, replacing it only once the new file is complete (in
+    // place where the folder allows no new file).
     bool Write() const;
     // The same on any device; Read reports damage in FileName's name.
     bool ReadFrom(QIODevice& device);
