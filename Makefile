@@ -9,7 +9,7 @@ CMAKE_FLAGS ?=
 
 # Everything the build, the tests and the program need, by Debian package name.
 PACKAGES := cmake make g++ clang libclang-rt-14-dev \
-            qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev \
+            qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins qt6-wayland libgl-dev \
             fonts-dejavu-core desktop-file-utils appstream
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
