@@ -369,6 +369,15 @@ void TFormMain::showEvent(QShowEvent* event) {
     if (!shown_) {
         shown_ = true;
         FormShow();
+        // A message box during the first showing (a damaged configuration, a
+        // worksheet that cannot be opened) runs its own event loop while the
+        // window is not yet on the screen. Under X without a window manager
+        // the native window then hands back the size it was created with,
+        // below the layout's minimum; the placement chosen stands.
+        if (!isMaximized() && QRect(pos(), size()) != placement_) {
+            move(placement_.topLeft());
+            resize(placement_.size());
+        }
     }
 }
 
@@ -404,6 +413,7 @@ void TFormMain::ApplyWindowPlacement() {
     }
     move(bounds.topLeft());
     resize(bounds.size());
+    placement_ = QRect(pos(), size());
     splitter_->setSizes({treeWidth_, std::max(1, bounds.width() - treeWidth_)});
     if (config_->Maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -418,6 +428,9 @@ void TFormMain::StoreWindowPlacement() {
         bounds = normalGeometry();
         bounds.translate(frameGeometry().topLeft() - geometry().topLeft());
     }
+    // A platform may leave a window smaller than its layout allows (X without
+    // a window manager does); the next run must not start that small.
+    bounds.setSize(bounds.size().expandedTo(minimumSize()));
     config_->Left = bounds.left();
     config_->Top = bounds.top();
     config_->Width = bounds.width();

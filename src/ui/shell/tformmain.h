@@ -150,6 +150,7 @@ private:
     QAction* historySeparator_ = nullptr;
     std::array<QAction*, 4> history_{};
 
+    QRect placement_; // where the first showing put the window
     QString startupFile_;
     QString configFileName_;
     bool shown_ = false;

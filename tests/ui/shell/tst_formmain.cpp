@@ -50,6 +50,8 @@ private slots:
     void maximizedPlacement();
     void startupFile_data();
     void startupFile();
+    void firstWindowAfterStartupError_data();
+    void firstWindowAfterStartupError();
     void clickingFolderChangesNothing_data();
     void clickingFolderChangesNothing();
     void clickingTypeShowsIt_data();
@@ -399,6 +401,40 @@ void TestFormMain::startupFile() {
         QVERIFY(w.Config()->RecentFiles.isEmpty());
     }
     QCOMPARE(QApplication::focusWidget(), h.Edit(QStringLiteral("EditR1")));
+}
+
+void TestFormMain::firstWindowAfterStartupError_data() {
+    QTest::addColumn<bool>("damagedConfiguration"); // else a missing start-up file
+    QTest::newRow("missing start-up file") << false;
+    QTest::newRow("damaged configuration") << true;
+}
+
+// A message box during the first showing runs its own event loop before the
+// window is on the screen. The window still takes the placement's size, at
+// least its minimum, and never stores less.
+void TestFormMain::firstWindowAfterStartupError() {
+    QFETCH(bool, damagedConfiguration);
+    MainWindowHarness h;
+    if (damagedConfiguration)
+        QVERIFY(WorksheetBytes().Magic("%CF1").Save(h.ConfigPath()));
+    else
+        h.Window().SetStartupFile(h.Path(QStringLiteral("does-not-exist.kvw")));
+    h.dialogs.whileMessageShown = [] { QTest::qWait(50); };
+    QVERIFY(h.Start());
+    TFormMain& w = h.Window();
+    QCOMPARE(h.dialogs.Messages().size(), 1);
+    const QSize minimum = w.minimumSize();
+    QVERIFY(minimum.width() > 673 || minimum.height() > 495); // the layout is the larger
+    QCOMPARE(w.size(), QSize(673, 495).expandedTo(minimum));
+    QCOMPARE(w.windowHandle()->size(), w.size());
+
+    // Whatever size the platform gives the window, less than its minimum is not kept.
+    w.windowHandle()->resize(minimum - QSize(40, 30));
+    QTest::qWait(50);
+    w.close();
+    const QByteArray bytes = h.ConfigBytes();
+    QVERIFY(Int32At(bytes, 104) >= minimum.width());
+    QVERIFY(Int32At(bytes, 108) >= minimum.height());
 }
 
 void TestFormMain::clickingFolderChangesNothing_data() {
