@@ -41,9 +41,11 @@ constexpr int TypeRole = Qt::UserRole;
 constexpr int ImageRole = Qt::UserRole + 1;
 
 QIcon TreeIcon(int image) {
-    static const char* const names[] = {":/icons/tree-type.png", ":/icons/tree-type-shown.png",
-                                        ":/icons/tree-folder.png"};
-    return QIcon(QString::fromLatin1(names[image]));
+    // Loaded once: every node of a kind shares its icon.
+    static const QIcon icons[] = {QIcon(QStringLiteral(":/icons/tree-type.png")),
+                                  QIcon(QStringLiteral(":/icons/tree-type-shown.png")),
+                                  QIcon(QStringLiteral(":/icons/tree-folder.png"))};
+    return icons[image];
 }
 
 void SetImage(QTreeWidgetItem* item, int image) {
@@ -62,6 +64,19 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Kelvo - Untitled"));
     resize(698, 492);
 
+    help_ = new HelpViewer(this);
+    context_.showHelp = [this](int topic) { help_->ShowTopic(topic); };
+
+    SetMessageSink(this);
+    qApp->installEventFilter(this);
+}
+
+void TFormMain::FormCreate() {
+    // The controls are built once, with the other forms: at start-up that is
+    // after the splash has been painted, which they would otherwise delay
+    // (the first use of fonts, the tree, the icons).
+    if (splitter_)
+        return;
     auto* splitter = splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("SplitterMain"));
     splitter->setHandleWidth(4);
@@ -114,12 +129,6 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     statusBar()->addPermanentWidget(spare);
 
     BuildMenu();
-
-    help_ = new HelpViewer(this);
-    context_.showHelp = [this](int topic) { help_->ShowTopic(topic); };
-
-    SetMessageSink(this);
-    qApp->installEventFilter(this);
 }
 
 TFormMain::~TFormMain() {
@@ -292,6 +301,7 @@ void TFormMain::BuildMenu() {
 }
 
 void TFormMain::CreateForms(TFormSplash* splash) {
+    FormCreate();
     if (options_)
         return;
     options_ = new TFormOptions(dialogs_, [this](int topic) { help_->ShowTopic(topic); }, this);
@@ -467,7 +477,7 @@ bool TFormMain::event(QEvent* event) {
     // an empty hint leaves it alone.
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        if (!tip.isEmpty())
+        if (!tip.isEmpty() && status_)
             status_->ShowText(tip);
         return true;
     }
@@ -497,9 +507,15 @@ void TFormMain::ShowBox(MessageBoxKind kind, const QString& text) {
     dialogs_.ShowMessage(parent ? parent : this, kind, text);
 }
 
-void TFormMain::ShowWarning(const QString& text) { status_->ShowWarning(text); }
+void TFormMain::ShowWarning(const QString& text) {
+    if (status_)
+        status_->ShowWarning(text);
+}
 
-void TFormMain::ClearWarning() { status_->Clear(); }
+void TFormMain::ClearWarning() {
+    if (status_)
+        status_->Clear();
+}
 
 void TFormMain::Terminate() {
     // The program ends once the event that failed has been handled.

@@ -36,7 +36,8 @@ public:
     explicit TFormMain(UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    // The forms besides the main window, created once after the splash is up.
+    // The window's own controls and the forms besides it, created once after
+    // the splash has been painted (or at the first showing, whichever comes first).
     void CreateForms(TFormSplash* splash = nullptr);
     // A worksheet to open once the window is first shown.
     void SetStartupFile(const QString& path) { startupFile_ = path; }
@@ -113,6 +114,7 @@ private:
     QString GetTypeName(int type) const override;
     void InitCalculation(int type, RCalculation& calculation) const override;
 
+    void FormCreate();
     void BuildMenu();
     void BuildTree();
     QWidget* BuildHeader(const QString& panelName, const QString& labelName, const QString& text,
