@@ -163,6 +163,8 @@ QWidget* TFormProblem::GetControl(int tag) const { return controls_.value(tag, n
 
 RCalculation* TFormProblem::Calculation() const { return context_.calculation; }
 
+const CalcTypeInfo* TFormProblem::TypeInfo() const { return FindCalcType(type_); }
+
 int TFormProblem::Precision() const { return context_.config ? context_.config->Precision : 8; }
 
 void TFormProblem::SetModified() {
@@ -189,6 +191,16 @@ TFormProblem::BoxSpec TFormProblem::StandardBox(int field, const QString& captio
     wanted.result = result;
     wanted.position = position;
     return wanted;
+}
+
+TFormProblem::BoxSpec TFormProblem::TypeBox(int field, const QString& stem, QPoint position,
+                                             const QString& ohmName, bool result) const {
+    const CalcTypeInfo* info = TypeInfo();
+    if (!info || field < 0 || field >= int(info->fields.size()))
+        return StandardBox(field, stem, stem, 0, false, position, ohmName, result);
+    const FieldSpec& entry = info->fields[size_t(field)];
+    return StandardBox(field, FieldLabel(*info, field), stem, entry.unitKind, entry.complex,
+                       position, ohmName, result);
 }
 
 QWidget* TFormProblem::AddBox(const BoxSpec& wanted) {
@@ -325,6 +337,26 @@ QWidget* TFormProblem::AddRadioGroup(GroupRole role, const QString& name, const 
     box->adjustSize();
     box->move(position);
     return box;
+}
+
+QWidget* TFormProblem::AddUnknownGroup(const QStringList& radioNames, QPoint position) {
+    QStringList captions;
+    if (const CalcTypeInfo* info = TypeInfo()) {
+        for (const UnknownSpec& unknown : info->unknowns)
+            captions << QString::fromLatin1(unknown.caption);
+    }
+    return AddRadioGroup(GroupRole::Unknown, QStringLiteral("GroupUnknown"),
+                         QStringLiteral("Unknown"), radioNames, captions, position);
+}
+
+QWidget* TFormProblem::AddConfigurationGroup(const QString& name, const QString& title,
+                                             const QStringList& radioNames, QPoint position) {
+    QStringList captions;
+    if (const CalcTypeInfo* info = TypeInfo()) {
+        for (const char* caption : info->configurations)
+            captions << QString::fromLatin1(caption);
+    }
+    return AddRadioGroup(GroupRole::Configuration, name, title, radioNames, captions, position);
 }
 
 void TFormProblem::FinishLayout(QSize size) {
@@ -531,12 +563,35 @@ bool TFormProblem::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+bool TFormProblem::ValidateFields(std::initializer_list<int> fields, bool allowNegative) const {
+    const RCalculation* calculation = Calculation();
+    const CalcTypeInfo* info = TypeInfo();
+    if (!calculation || !info)
+        return false;
+    for (int field : fields) {
+        if (field < 0 || field >= calculation->FieldCount())
+            return false;
+        const QString name = FieldMessageName(*info, field, calculation->Configuration());
+        if (!calculation->Field(field).Validate(name, allowNegative))
+            return false;
+    }
+    return true;
+}
+
+bool TFormProblem::Finish(int fieldIndex, const Solved& solved, int unitIndex) {
+    if (!solved.ok) {
+        ShowWarning(solved.message);
+        return false;
+    }
+    return StoreResult(fieldIndex, solved.value, unitIndex);
+}
+
 bool TFormProblem::StoreResult(int fieldIndex, const Complex& value, int unitIndex) {
     RCalculation* calculation = Calculation();
     if (!calculation || fieldIndex >= calculation->FieldCount())
         return false;
-    if (!std::isfinite(value.re) || !std::isfinite(value.im)) {
-        ShowWarning(QStringLiteral("Error: No solution."));
+    if (!IsFinite(value)) {
+        ShowWarning(NoSolutionMessage());
         return false;
     }
     calculation->Field(fieldIndex).SetComplex(value.re, value.im, unitIndex);

@@ -314,6 +314,9 @@ void TFormMain::CreateForms(TFormSplash* splash) {
         case 3:
             form = new TFormInductor(context_);
             break;
+        case 4:
+            form = new TFormImpedance(context_);
+            break;
         default:
             form = new TFormBlank(context_, type);
             break;
