@@ -3,8 +3,8 @@
 #include "core/filenames.h"
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
-#include "ui/calculators/circuits/tformcombination.h"
-#include "ui/framework/tformblank.h"
+#include "ui/calculators/calculatorforms.h"
+#include "ui/framework/tformproblem.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
 #include "ui/presentation/tformabout.h"
@@ -303,25 +303,7 @@ void TFormMain::CreateForms(TFormSplash* splash) {
             about_ = new TFormAbout(splash, this);
             about_->setObjectName(QStringLiteral("FormAbout"));
         }
-        TFormProblem* form = nullptr;
-        switch (type) {
-        case 1:
-            form = new TFormResistor(context_);
-            break;
-        case 2:
-            form = new TFormCapacitor(context_);
-            break;
-        case 3:
-            form = new TFormInductor(context_);
-            break;
-        case 4:
-            form = new TFormImpedance(context_);
-            break;
-        default:
-            form = new TFormBlank(context_, type);
-            break;
-        }
-        calculatorTable_[size_t(type)] = form;
+        calculatorTable_[size_t(type)] = CreateCalculatorForm(type, context_);
     }
     // The page fits the largest calculator, so the window keeps its size
     // when the user goes from one type to another.
