@@ -8,6 +8,8 @@
 // Reactance, resonance, SWR and the air-core coil.
 
 // Networks.
+#include "ui/calculators/networks/tformlnetwork.h"
+#include "ui/calculators/networks/tformthreeelementnetwork.h"
 
 // Antenna impedance.
 
@@ -28,6 +30,12 @@ TFormProblem* CreateCalculatorForm(int type, AppContext& context) {
     // Reactance, resonance, SWR and the air-core coil.
 
     // Networks.
+    case 7:
+        return new TFormLNetwork(context);
+    case 8:
+        return new TFormPiNetwork(context);
+    case 9:
+        return new TFormTNetwork(context);
 
     // Antenna impedance.
 
