@@ -131,6 +131,27 @@ void TestLNetwork::calculate_data() {
         << Script{"EditZout=123.07692", "EditZoutJ=79.940807", "EditZ1J=86.60254",
                   "GroupSolution:visible"}
         << "";
+    QTest::newRow("solution 1 solved back gives Zin = 50")
+        << Design50To200 + Script{"RadioZin", "ButtonCalculate"}
+        << Script{"EditZin=50", "EditZinJ~0"} << "";
+    QTest::newRow("solution 2 typed in gives Zin = 50")
+        << Script{"RadioZin", "EditZout=200", "EditZ1J=86.6025403784439",
+                  "EditZ2J=-115.470053837925", "ButtonCalculate"}
+        << Script{"EditZin=50", "EditZinJ~0"} << "";
+    // Zin solved back carries a rounding rest in its reactance.
+    QTest::newRow("a design after solving back refuses the rest in Zin")
+        << Design50To200 +
+               Script{"RadioZin", "ButtonCalculate", "RadioZ1Z2", "mark", "ButtonCalculate"}
+        << Emptied << "Error: Imaginary component of Zin must be 0.";
+    QTest::newRow("Clear empties the boxes and hides the solutions")
+        << Design50To200 + Script{"RadioSolution2", "mark", "ButtonClear"}
+        << Script{"EditZ1=",
+                  "EditZ1J=",
+                  "EditZin=",
+                  "GroupSolution:hidden",
+                  "field1.2=0|86.6025403784439",
+                  "modified=no"}
+        << "earlier warning";
     QTest::newRow("design 50 to 200 + j100, both solutions")
         << Script{"RadioZ1Z2", "EditZin=50", "EditZout=200", "EditZoutJ=100", "ButtonCalculate"}
         << Script{"EditZ1J=-100", "EditZ2J=166.66667", "field2.2=0|-100", "field1.2=0|100"} << "";
