@@ -11,8 +11,8 @@
 namespace {
 
 constexpr int Gap = 30;         // between a box and the next junction or terminal
-constexpr int CaptionRoom = 34; // above a box, for its caption
-constexpr int GroundDrop = 14;  // from a dropped box down to the ground symbol
+constexpr int CaptionRoom = 32; // above a box, for its caption
+constexpr int GroundDrop = 12;  // from a dropped box down to the ground symbol
 constexpr int ButtonColumn = 88 + 8 + 12;
 
 } // namespace
@@ -43,7 +43,7 @@ void TFormNetwork::BuildNetwork(int columns, const QString& wireName) {
     const int portY = 28;
     wireY_ = portY + h + CaptionRoom + h / 2;
     dropY_ = wireY_ + h / 2 + CaptionRoom + h / 2;
-    groupsY_ = dropY_ + h / 2 + GroundDrop + 10 + 16;
+    groupsY_ = dropY_ + h / 2 + GroundDrop + 10 + 14;
 
     const QString zin = FieldLabel(*info, 0);
     const QString zout = FieldLabel(*info, fields - 1);
