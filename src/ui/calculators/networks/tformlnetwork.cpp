@@ -40,7 +40,7 @@ TFormLNetwork::TFormLNetwork(AppContext& context, QObject* parent)
     QWidget* unknown = AddUnknownGroup(
         {QStringLiteral("RadioZout"), QStringLiteral("RadioZin"), QStringLiteral("RadioZ1Z2")},
         origin + QPoint(type->width() + 12, 0));
-    groupSolution_ = static_cast<QGroupBox*>(AddRadioGroup(
+    groupSolution_ = qobject_cast<QGroupBox*>(AddRadioGroup(
         GroupRole::Solution, QStringLiteral("GroupSolution"), QStringLiteral("Solution"),
         SolutionRadios, {QStringLiteral("Solution 1"), QStringLiteral("Solution 2")},
         {unknown->x() + unknown->width() + 12, origin.y()}));

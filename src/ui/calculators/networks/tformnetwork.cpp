@@ -22,7 +22,9 @@ TFormNetwork::TFormNetwork(AppContext& context, int type, QObject* parent)
 
 void TFormNetwork::BuildNetwork(int columns, const QString& wireName) {
     const CalcTypeInfo* info = TypeInfo();
-    const int fields = info ? int(info->fields.size()) : 0;
+    if (!info || info->fields.size() < 2)
+        return;
+    const int fields = int(info->fields.size());
     QList<QWidget*> boxes;
     for (int field = 0; field < fields; ++field) {
         const bool port = field == 0 || field == fields - 1;
