@@ -1,5 +1,9 @@
 #include "screenshotkit.h"
 
+#include "core/rconfig.h"
+#include "ui/framework/tformproblem.h"
+#include "ui/shell/tformmain.h"
+
 namespace {
 
 const SceneRegistration reactance(30, [](ShotKit& kit) {
@@ -42,6 +46,13 @@ const SceneRegistration swr(32, [](ShotKit& kit) {
     kit.Type(QStringLiteral("EditZantJ"), QStringLiteral(""));
     kit.Type(QStringLiteral("EditZant"), QStringLiteral("50"));
     kit.Save(QStringLiteral("swr-matched"));
+    // The longest reading: two lines at the highest precision.
+    kit.Type(QStringLiteral("EditZant"), QStringLiteral("100"));
+    kit.window.Config()->Precision = 15;
+    kit.window.CurrentCalculator()->ShowCalculation();
+    kit.Save(QStringLiteral("swr-precision-15"));
+    kit.window.Config()->Precision = 8;
+    kit.window.CurrentCalculator()->ShowCalculation();
     kit.Type(QStringLiteral("EditZant"), QStringLiteral("0"));
     kit.Type(QStringLiteral("EditZantJ"), QStringLiteral("30"));
     kit.Save(QStringLiteral("swr-warning"));

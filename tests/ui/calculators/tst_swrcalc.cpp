@@ -192,6 +192,19 @@ void TestSwrCalc::readingFollowsThePrecision() {
     fixture.form->ShowCalculation();
     QCOMPARE(Reading(fixture),
              QStringLiteral("|\u0393| 0.3333  Return loss 9.54 dB  Mismatch loss 0.51 dB"));
+
+    // At the highest precision the line breaks between its parts only.
+    fixture.config.Precision = 15;
+    fixture.form->ShowCalculation();
+    const QString full = QStringLiteral("|\u0393| 0.333333333333333  Return loss 9.5424250943933 dB"
+                                        "  Mismatch loss 0.5115252244738 dB");
+    auto* label = fixture.Find<QLabel>(QStringLiteral("LabelReflection"));
+    QCOMPARE(label->accessibleDescription(), full);
+    QVERIFY(Reading(fixture).contains(u'\n'));
+    QCOMPARE(QString(Reading(fixture)).replace(u'\n', QStringLiteral("  ")), full);
+    for (const QString& line : Reading(fixture).split(u'\n'))
+        QVERIFY(label->fontMetrics().horizontalAdvance(line) <= label->width());
+    QVERIFY(label->height() >= 2 * label->fontMetrics().lineSpacing());
 }
 
 void TestSwrCalc::unitsDoNotMatter() {

@@ -61,7 +61,9 @@ void TFormReactance::BuildLayout(const Variant& variant) {
     const int groupsY = elementY + h + 20;
     QWidget* unknown =
         AddUnknownGroup({"Radio" + variant.reactance, "Radio" + variant.element}, {left, groupsY});
-    FinishLayout(QSize(right + 112, groupsY + unknown->height() + 12));
+    // The buttons stand below the component's wire, right of the Unknown group.
+    const int width = std::max(right + 16, left + unknown->width() + 24 + 104);
+    FinishLayout(QSize(width, groupsY + unknown->height() + 12));
 }
 
 TFormReactanceC::TFormReactanceC(AppContext& context, QObject* parent)

@@ -59,5 +59,7 @@ void TFormResonant::BuildLayout() {
     QWidget* unknown = AddUnknownGroup(
         {QStringLiteral("RadioF"), QStringLiteral("RadioI"), QStringLiteral("RadioC")},
         {left, groupsY});
-    FinishLayout(QSize(frequencyX + w + 112, groupsY + unknown->height() + 12));
+    // The buttons stand below the circuit, right of the Unknown group.
+    const int width = std::max(frequencyX + w + 16, left + unknown->width() + 24 + 104);
+    FinishLayout(QSize(width, groupsY + unknown->height() + 12));
 }

@@ -5,6 +5,7 @@
 #include "core/rcalculation.h"
 #include "ui/framework/rschematic.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -23,6 +24,27 @@ void InvalidateLayouts(QLayout* layout) {
     for (int i = 0; i < layout->count(); ++i)
         InvalidateLayouts(layout->itemAt(i)->layout());
     layout->invalidate();
+}
+
+// The reading in as many lines as its width needs (two at the highest
+// precisions), broken only between its parts, never inside "Return loss".
+QString BrokenBetweenParts(const QString& text, const QFontMetrics& metrics, int width) {
+    const QString separator = QStringLiteral("  ");
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    QStringList lines;
+    QString line;
+    for (const QString& part : text.split(separator)) {
+        const QString longer = line.isEmpty() ? part : line + separator + part;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines << line;
+            line = part;
+        } else {
+            line = longer;
+        }
+    }
+    lines << line;
+    return lines.join(u'\n');
 }
 
 } // namespace
@@ -47,7 +69,7 @@ void TFormSWRCalc::BuildLayout() {
     // (Zant, bottom right, clear of the buttons); the SWR at the top right
     // with its reading below, which may use the whole width.
     const int left = 16;
-    const int gap = 56;
+    const int gap = 52;
     const int loadX = left + line->width() + gap;
     const int width = loadX + load->width() + 112;
     const int right = width - 8; // in line with the buttons
@@ -59,8 +81,6 @@ void TFormSWRCalc::BuildLayout() {
     reading_->setAccessibleName(QStringLiteral("Reflection"));
     reading_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     reading_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    // Two lines at the highest precisions.
-    reading_->setWordWrap(true);
     const int readingY = swrY + swr->height() + 6;
     const int readingHeight = 2 * reading_->fontMetrics().lineSpacing() + 2;
     reading_->setGeometry(left, readingY, right - left, readingHeight);
@@ -140,7 +160,7 @@ void TFormSWRCalc::ShowReading() {
         return;
     }
     const QString text = ReadingText(*reading, Precision());
-    reading_->setText(text);
+    reading_->setText(BrokenBetweenParts(text, reading_->fontMetrics(), reading_->width()));
     reading_->setAccessibleDescription(text);
 }
 
