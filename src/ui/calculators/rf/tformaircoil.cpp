@@ -100,9 +100,11 @@ void TFormAirCoil::DrawCoil(QRect coil) {
     drawing->AddLine(QStringLiteral("LineDiameterBottom"), {diameterX - 5, coil.bottom()},
                      {diameterX + 5, coil.bottom()});
 
-    auto letter = [this](const QString& name, const QString& text, QPoint centre) {
+    auto letter = [this](const QString& name, const QString& text, const QString& meaning,
+                         QPoint centre) {
         auto* label = new QLabel(text, PanelMain());
         label->setObjectName(name);
+        label->setAccessibleName(meaning);
         QFont font = label->font();
         font.setItalic(true);
         label->setFont(font);
@@ -110,7 +112,7 @@ void TFormAirCoil::DrawCoil(QRect coil) {
         label->move(centre - QPoint(label->width() / 2, label->height() / 2));
     };
     letter(QStringLiteral("LabelSketchLength"), QStringLiteral("l"),
-           {(coil.left() + right) / 2, lengthY + 12});
+           QStringLiteral("l: coil length"), {(coil.left() + right) / 2, lengthY + 12});
     letter(QStringLiteral("LabelSketchDiameter"), QStringLiteral("d"),
-           {diameterX + 14, (coil.top() + coil.bottom()) / 2});
+           QStringLiteral("d: coil diameter"), {diameterX + 14, (coil.top() + coil.bottom()) / 2});
 }

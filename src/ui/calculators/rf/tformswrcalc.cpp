@@ -10,6 +10,9 @@
 #include <QLayout>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 // Fields: 0 the load Zant, 1 the line Ro, 2 the SWR.
