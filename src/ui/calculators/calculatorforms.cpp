@@ -10,6 +10,7 @@
 // Networks.
 
 // Antenna impedance.
+#include "ui/calculators/rf/tformantimpedance.h"
 
 // Wavelength, dipole and the converters.
 
@@ -30,6 +31,8 @@ TFormProblem* CreateCalculatorForm(int type, AppContext& context) {
     // Networks.
 
     // Antenna impedance.
+    case 20:
+        return new TFormAntImpedance(context);
 
     // Wavelength, dipole and the converters.
 
