@@ -28,6 +28,7 @@ private slots:
     void anotherWindowActivatedHides();
     void escapeHides();
     void followsItsOwner();
+    void followsItsOwnerToAnotherScreen();
     void overTheMainWindow();
 };
 
@@ -203,14 +204,15 @@ void TestFormMessage::shownCentredAndOnScreen() {
                               middle.left(), middle.top(), middle.left() + middle.width(),
                               middle.top() + middle.height(), popup.size()));
     // A further advice replaces the texts and moves the window, on the
-    // screen: never beyond its edge.
+    // screen nearest to the rectangle: never beyond its edge.
     popup.ShowAdvice(3, QStringLiteral("1000"), QStringLiteral("1"), -400, -300, -100, -100);
     QCOMPARE(Label(popup, "LabelEquation"), QStringLiteral("| 1000 / 1 | > 500"));
-    QVERIFY(available.contains(popup.geometry()));
-    QCOMPARE(popup.pos(), available.topLeft());
-    popup.ShowAdvice(1, QStringLiteral("6"), QString(), 5000, 5000, 5100, 5100);
-    QVERIFY(available.contains(popup.geometry()));
-    QCOMPARE(popup.geometry().bottomRight(), available.bottomRight());
+    QCOMPARE(popup.screen(), QGuiApplication::screenAt(QPoint(0, 0)));
+    QCOMPARE(popup.pos(), popup.screen()->availableGeometry().topLeft());
+    popup.ShowAdvice(1, QStringLiteral("6"), QString(), 9000, 5000, 9100, 5100);
+    const QRect last = popup.screen()->availableGeometry();
+    QVERIFY(last.contains(popup.geometry()));
+    QCOMPARE(popup.geometry().bottomRight(), last.bottomRight());
 }
 
 void TestFormMessage::clickOnItHides_data() {
@@ -298,6 +300,34 @@ void TestFormMessage::followsItsOwner() {
     QVERIFY(popup.isVisible());
 }
 
+void TestFormMessage::followsItsOwnerToAnotherScreen() {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2)
+        QSKIP("one screen only");
+    QScreen* right = screens[1];
+    const QRect far = right->availableGeometry();
+    QWidget owner;
+    owner.setGeometry(far.right() - 150, far.top() + 40, 400, 300); // partly beyond the edge
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    QCOMPARE(owner.screen(), right);
+    TFormMessage popup(&owner);
+    const QRect area(owner.mapToGlobal(QPoint(0, 0)), owner.size());
+    popup.ShowAdvice(2, QStringLiteral("1"), QString(), area.left(), area.top(),
+                     area.left() + area.width(), area.top() + area.height());
+    QCOMPARE(popup.screen(), right);
+    QVERIFY(far.contains(popup.geometry()));
+    QCOMPARE(popup.geometry().right(), far.right());
+
+    // The main window goes to the first screen: the advice goes with it.
+    owner.move(200, 100);
+    QTRY_COMPARE(popup.screen(), screens[0]);
+    QVERIFY(screens[0]->availableGeometry().contains(popup.geometry()));
+    const QPoint client = owner.mapToGlobal(QPoint(0, 0));
+    QCOMPARE(popup.pos(), TFormMessage::CentredPosition(client.x(), client.y(), client.x() + 400,
+                                                        client.y() + 300, popup.size()));
+}
+
 void TestFormMessage::overTheMainWindow() {
     MainWindowHarness h;
     QVERIFY(h.Start());
@@ -352,5 +382,24 @@ void TestFormMessage::overTheMainWindow() {
     QCOMPARE(h.Edit(QStringLiteral("EditJImpedance"))->text(), QStringLiteral("-19.230769"));
 }
 
-QTEST_MAIN(TestFormMessage)
+// On the offscreen platform the tests run on two screens side by side, the
+// second at twice the pixel density.
+int main(int argc, char** argv) {
+    QTemporaryDir folder;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && folder.isValid()) {
+        QFile screens(folder.filePath(QStringLiteral("screens.json")));
+        if (screens.open(QIODevice::WriteOnly)) {
+            screens.write(R"({"screens": [
+                {"name": "first", "x": 0, "y": 0, "width": 1280, "height": 1024,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+                {"name": "second", "x": 1280, "y": 0, "width": 1024, "height": 768,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}]})");
+            screens.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+        }
+    }
+    QApplication application(argc, argv);
+    TestFormMessage test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_formmessage.moc"

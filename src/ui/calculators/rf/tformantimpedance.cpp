@@ -139,6 +139,8 @@ void TFormAntImpedance::BuildLayout() {
     const int groupsWidth = groupSolution_->x() + groupSolution_->width() + Gap + buttonsWidth;
     const int width = std::max({baseWidth + 2 * Edge, addedWidth + 2 * Edge, groupsWidth});
     MoveBox(QStringLiteral("BoxImpedance"), width - Edge - result->width(), resultY);
+    for (QWidget* group : {panelExtra_, panelBase_, static_cast<QWidget*>(wiring)})
+        group->resize(width, group->height());
     FinishLayout(QSize(width, groupsY + type->height() + 12));
 }
 

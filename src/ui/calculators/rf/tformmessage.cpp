@@ -113,7 +113,7 @@ TFormMessage::TFormMessage(QWidget* owner)
     equation_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     message_ = label("LabelMessage");
     message_->setWordWrap(true);
-    message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    message_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     dismiss_ = label("LabelDismiss");
     dismiss_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     dismiss_->setText(AdviceDismissText());
