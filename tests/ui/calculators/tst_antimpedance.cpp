@@ -107,9 +107,9 @@ void TestAntImpedance::calculate_data() {
     QTest::newRow("added capacitor 100")
         << capacitor + readings + Steps{"EditZCapacitor=100"} << "46.153846"
         << "119.23077" << none << 0 << none << none << 1;
-    QTest::newRow("added resistor 20, capacitor 30")
-        << capacitor + readings + Steps{"EditZResistor=20", "EditZCapacitor=30"} << "26.153846"
-        << "49.230769" << none << 0 << none << none << 1;
+    QTest::newRow("added resistor 20, capacitor 100")
+        << capacitor + readings + Steps{"EditZResistor=20", "EditZCapacitor=100"} << "26.153846"
+        << "119.23077" << none << 0 << none << none << 1;
     QTest::newRow("added coil 10")
         << coil + Steps{"EditZ=50", "EditSWR=3", "EditZCapacitor=10"} << "30"
         << "30" << none << 0 << none << none << 2;
