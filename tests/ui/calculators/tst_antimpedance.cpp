@@ -3,6 +3,7 @@
 #include "ui/calculators/rf/advicepopup.h"
 #include "ui/calculators/rf/tformantimpedance.h"
 
+#include <QBuffer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QtTest>
@@ -22,6 +23,7 @@ private slots:
     void solutionsAfterEveryCalculation();
     void configurationsMoveTheReadings();
     void automaticCalculationAdvisesWhileTyping();
+    void reopenedAsSaved();
     void controlsAndTags();
 };
 
@@ -389,6 +391,34 @@ void TestAntImpedance::automaticCalculationAdvisesWhileTyping() {
     QCOMPARE(fixture.popup.calls.size(), 2);
 }
 
+void TestAntImpedance::reopenedAsSaved() {
+    QByteArray file;
+    {
+        AntennaFixture fixture;
+        fixture.Run({"RadioResistorCoil", "EditZ=50", "EditSWR=3", "EditZCapacitor=10",
+                     "ButtonCalculate", "RadioSolution2"});
+        QBuffer buffer(&file);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QVERIFY(fixture.worksheet.WriteTo(buffer));
+    }
+    AntennaFixture fixture;
+    QBuffer buffer(&file);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    RWorksheet reopened;
+    QVERIFY(reopened.ReadFrom(buffer, TypeCatalog(fixture.config)));
+    fixture.context.calculation = reopened.At(0);
+    fixture.form->ShowCalculation();
+    QVERIFY(fixture.Radio("RadioResistorCoil")->isChecked());
+    QVERIFY(fixture.form->AddedCircuitShown());
+    QCOMPARE(fixture.Find<QLabel>("LabelZCapacitor")->text(), QStringLiteral("Z of added Coil"));
+    QCOMPARE(fixture.Text("EditZCapacitor"), QStringLiteral("10"));
+    QVERIFY(fixture.SolutionShown());
+    QVERIFY(fixture.Radio("RadioSolution2")->isChecked());
+    QCOMPARE(fixture.Text("EditImpedance"), QStringLiteral("30"));
+    QCOMPARE(fixture.Text("EditJImpedance"), QStringLiteral("-50"));
+    fixture.context.calculation = fixture.worksheet.At(0);
+}
+
 void TestAntImpedance::controlsAndTags() {
     AntennaFixture fixture;
     TFormProblem* form = fixture.form.get();
@@ -465,6 +495,17 @@ void TestAntImpedance::controlsAndTags() {
     QCOMPARE(fixture.Radio("RadioSolution2")->text(), QStringLiteral("Solution 2"));
     QVERIFY(!fixture.SolutionShown());
     QVERIFY(fixture.Find<QGroupBox>("GroupUnknown") == nullptr);
+
+    // The keyboard visits the readings, the added circuit, then the result.
+    QStringList visited;
+    QWidget* step = fixture.Edit("EditF");
+    do {
+        if (qobject_cast<QLineEdit*>(step))
+            visited << step->objectName();
+        step = step->nextInFocusChain();
+    } while (step != fixture.Edit("EditF"));
+    QCOMPARE(visited, QStringList({"EditF", "EditZ", "EditSWR", "EditZResistor", "EditZCapacitor",
+                                   "EditImpedance", "EditJImpedance"}));
 
     // No edit is marked as the unknown.
     for (QLineEdit* edit : form->PanelMain()->findChildren<QLineEdit*>())
