@@ -16,6 +16,7 @@
 #include "ui/calculators/networks/tformthreeelementnetwork.h"
 
 // Antenna impedance.
+#include "ui/calculators/rf/tformantimpedance.h"
 
 // Wavelength, dipole and the converters.
 
@@ -52,6 +53,8 @@ TFormProblem* CreateCalculatorForm(int type, AppContext& context) {
         return new TFormTNetwork(context);
 
     // Antenna impedance.
+    case 20:
+        return new TFormAntImpedance(context);
 
     // Wavelength, dipole and the converters.
 

@@ -4,6 +4,7 @@
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
 #include "ui/calculators/calculatorforms.h"
+#include "ui/calculators/rf/tformmessage.h"
 #include "ui/framework/tformproblem.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
@@ -80,6 +81,7 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
 
     auto* main = new QWidget(splitter);
     main->setObjectName(QStringLiteral("PanelMain"));
+    context_.centralPanel = main;
     auto* mainLayout = new QVBoxLayout(main);
     mainLayout->setContentsMargins(0, 0, 0, 0);
     mainLayout->setSpacing(0);
@@ -305,6 +307,9 @@ void TFormMain::CreateForms(TFormSplash* splash) {
         }
         calculatorTable_[size_t(type)] = CreateCalculatorForm(type, context_);
     }
+    // Hidden until the antenna calculator has advice; it goes with the window.
+    message_ = new TFormMessage(this);
+    context_.advice = message_;
     // The page fits the largest calculator, so the window keeps its size
     // when the user goes from one type to another.
     QSize largest;

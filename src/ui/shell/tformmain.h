@@ -21,6 +21,7 @@ class RStatusPanel;
 class RTabControl;
 class RWorksheet;
 class TFormAbout;
+class TFormMessage;
 class TFormOptions;
 class TFormProblem;
 class TFormSplash;
@@ -73,6 +74,7 @@ public:
     RStatusPanel* StatusPanel() const { return status_; }
     HelpViewer* Help() const { return help_; }
     TFormOptions* Options() const { return options_; }
+    TFormMessage* Message() const { return message_; }
     bool IsShutDown() const { return shutDown_; }
 
     void MenuNewWorksheetClick();
@@ -140,6 +142,7 @@ private:
     HelpViewer* help_ = nullptr;
     TFormOptions* options_ = nullptr;
     TFormAbout* about_ = nullptr;
+    TFormMessage* message_ = nullptr; // the antenna calculator's advice
 
     QSplitter* splitter_ = nullptr;
     int treeWidth_ = 173;
