@@ -1,8 +1,12 @@
 // The main window's responsiveness: start-up to the first shown window, the
-// time from a keystroke in a value box to the result shown, switching types
-// and tabs with a thousand calculations of one type, and peak memory.
+// time from a keystroke in a value box to the result shown on every
+// calculator that registers a case, switching to each type when it has a
+// thousand calculations, switching tabs among them, and peak memory.
 //   bench_ui_main [path of the kelvo program, to measure its own peak memory]
 
+#include "uicases.h"
+
+#include "core/calctypes.h"
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
 #include "ui/framework/tformproblem.h"
@@ -10,6 +14,7 @@
 #include "ui/presentation/rtabcontrol.h"
 #include "ui/shell/tformmain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -68,7 +73,33 @@ long ProgramPeakKilobytes(const QString& program) {
     return peak;
 }
 
+void RunSteps(TFormMain& window, const QStringList& steps) {
+    for (const QString& step : steps) {
+        const int equals = step.indexOf(u'=');
+        if (equals < 0) {
+            if (auto* button = window.findChild<QAbstractButton*>(step))
+                button->click();
+            else
+                std::fprintf(stderr, "no button %s\n", qPrintable(step));
+            continue;
+        }
+        auto* edit = window.findChild<QLineEdit*>(step.left(equals));
+        if (!edit) {
+            std::fprintf(stderr, "no edit %s\n", qPrintable(step.left(equals)));
+            continue;
+        }
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, step.mid(equals + 1));
+    }
+}
+
 } // namespace
+
+std::vector<KeystrokeCase>& KeystrokeCases() {
+    static std::vector<KeystrokeCase> cases;
+    return cases;
+}
 
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
@@ -88,22 +119,63 @@ int main(int argc, char** argv) {
 
     // Keystroke to result, with automatic calculation.
     window.Config()->AutoCalculate = 1;
-    auto* r1 = window.findChild<QLineEdit*>(QStringLiteral("EditR1"));
-    auto* r2 = window.findChild<QLineEdit*>(QStringLiteral("EditR2"));
-    auto* result = window.findChild<QLineEdit*>(QStringLiteral("EditRout"));
-    QTest::keyClicks(r2, QStringLiteral("2.2"));
-    QTest::keyClicks(r1, QStringLiteral("10"));
-    const int keystrokes = 4000;
+    const int keystrokes = 2000;
     QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < keystrokes; ++i)
-        QTest::keyClick(r1, i % 2 ? Qt::Key_Backspace : Qt::Key_5);
-    const double keyUs = timer.nsecsElapsed() / 1e3 / keystrokes;
-    std::printf("keystroke in a value box to the result shown: %.1f us (result %s)\n", keyUs,
-                qPrintable(result->text()));
+    for (const KeystrokeCase& entry : KeystrokeCases()) {
+        window.ShowType(entry.type);
+        RunSteps(window, entry.setup);
+        auto* edit = window.findChild<QLineEdit*>(entry.edit);
+        auto* result = window.findChild<QLineEdit*>(entry.result);
+        if (!edit || !result) {
+            std::printf("keystroke case %s: missing %s or %s\n", qPrintable(entry.title),
+                        qPrintable(entry.edit), qPrintable(entry.result));
+            continue;
+        }
+        edit->setFocus();
+        edit->end(false);
+        timer.start();
+        for (int i = 0; i < keystrokes; ++i)
+            QTest::keyClick(edit, i % 2 ? Qt::Key_Backspace : Qt::Key_5);
+        const double keyUs = timer.nsecsElapsed() / 1e3 / keystrokes;
+        std::printf("keystroke to result, %s: %.1f us (result %s)\n", qPrintable(entry.title),
+                    keyUs, qPrintable(result->text()));
+    }
 
-    // A thousand resistor calculations.
+    // A thousand calculations of each type in turn: switching to the type
+    // lists them all as tabs and shows the current one.
     RWorksheet* worksheet = window.Worksheet();
+    const int switches = 40;
+    double slowest = 0;
+    int slowestType = 0;
+    for (int type = 1; type <= CalcTypeCount; ++type) {
+        const int first = worksheet->FindSelected(type);
+        for (int i = 2; i <= 1000; ++i) {
+            auto calculation = std::make_unique<RCalculation>();
+            window.Calculator(type)->InitCalculation(*calculation);
+            calculation->SetName(QStringLiteral("%1-%2").arg(type).arg(i));
+            worksheet->Insert(first + i - 1, std::move(calculation));
+        }
+        const int other = type == 1 ? 2 : 1;
+        timer.restart();
+        for (int i = 0; i < switches; ++i) {
+            window.ShowType(i % 2 ? other : type);
+            QApplication::processEvents();
+        }
+        const double ms = timer.nsecsElapsed() / 1e6 / switches;
+        std::printf("switching to %s with 1000 calculations and back: %.2f ms\n",
+                    FindCalcType(type)->typeWord, ms);
+        if (ms > slowest) {
+            slowest = ms;
+            slowestType = type;
+        }
+        // Back to one calculation of the type, so the next type is measured alone.
+        for (int i = 2; i <= 1000; ++i)
+            worksheet->Remove(first + 1);
+        worksheet->At(first)->SetCurrent(true);
+    }
+    std::printf("slowest type switch: %s, %.2f ms\n", FindCalcType(slowestType)->typeWord,
+                slowest);
+
     for (int i = 2; i <= 1000; ++i) {
         auto calculation = std::make_unique<RCalculation>();
         window.Calculator(1)->InitCalculation(*calculation);
@@ -111,15 +183,6 @@ int main(int argc, char** argv) {
         worksheet->Insert(i - 1, std::move(calculation));
     }
     window.FillTabs();
-
-    const int switches = 100;
-    timer.restart();
-    for (int i = 0; i < switches; ++i) {
-        window.ShowType(i % 2 ? 1 : 2);
-        QApplication::processEvents();
-    }
-    std::printf("switching between a type with 1000 calculations and one with 1: %.2f ms\n",
-                timer.nsecsElapsed() / 1e6 / switches);
 
     window.ShowType(1);
     RTabControl* tabs = window.Tabs();

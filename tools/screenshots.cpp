@@ -3,6 +3,8 @@
 //   kelvo_screenshots <output folder>
 // Run it on a real or virtual display (xvfb-run).
 
+#include "screenshotkit.h"
+
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
 #include "ui/framework/tformproblem.h"
@@ -24,6 +26,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 QString folder;
@@ -34,25 +38,43 @@ void Save(QWidget* widget, const QString& name) {
     widget->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
-void Type(TFormMain& window, const QString& edit, const QString& text) {
+} // namespace
+
+std::vector<Scene>& Scenes() {
+    static std::vector<Scene> scenes;
+    return scenes;
+}
+
+void ShotKit::Save(const QString& name, QWidget* widget) {
+    ::Save(widget ? widget : &window, name);
+}
+
+void ShotKit::Type(const QString& edit, const QString& text) {
     auto* line = window.findChild<QLineEdit*>(edit);
+    if (!line) {
+        qWarning("no edit %s", qPrintable(edit));
+        return;
+    }
+    line->setFocus();
     line->selectAll();
     line->del();
     QTest::keyClicks(line, text);
 }
 
-void Click(TFormMain& window, const QString& name) {
+void ShotKit::Click(const QString& name) {
     auto* button = window.findChild<QAbstractButton*>(name);
+    if (!button) {
+        qWarning("no button %s", qPrintable(name));
+        return;
+    }
     button->click();
 }
 
-void ShowType(TFormMain& window, const QString& caption) {
+void ShotKit::ShowType(const QString& caption) {
     auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("TreeType"));
     const auto items = tree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
     emit tree->itemClicked(items.first(), 0);
 }
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -72,35 +94,16 @@ int main(int argc, char** argv) {
     window.show();
     window.Config()->AutoCalculate = 1;
 
-    Type(window, QStringLiteral("EditR1"), QStringLiteral("100"));
-    Click(window, QStringLiteral("RadioR22"));
-    Type(window, QStringLiteral("EditR2"), QStringLiteral("2.2"));
-    Save(&window, QStringLiteral("resistor-parallel"));
-    Click(window, QStringLiteral("RadioSeries"));
-    Save(&window, QStringLiteral("resistor-series"));
-    Type(window, QStringLiteral("EditR2"), QStringLiteral("-"));
-    Save(&window, QStringLiteral("resistor-warning"));
-    Type(window, QStringLiteral("EditR2"), QStringLiteral("2.2"));
-
-    ShowType(window, QStringLiteral("Capacitor"));
-    Type(window, QStringLiteral("EditC1"), QStringLiteral("100"));
-    Click(window, QStringLiteral("RadioC22"));
-    Type(window, QStringLiteral("EditC2"), QStringLiteral("0.001"));
-    Save(&window, QStringLiteral("capacitor-parallel"));
-    Click(window, QStringLiteral("RadioSeries"));
-    Save(&window, QStringLiteral("capacitor-series"));
-
-    ShowType(window, QStringLiteral("Inductor"));
-    Type(window, QStringLiteral("EditL1"), QStringLiteral("10"));
-    Click(window, QStringLiteral("RadioL22"));
-    Type(window, QStringLiteral("EditL2"), QStringLiteral("1"));
-    Save(&window, QStringLiteral("inductor-parallel"));
-    Click(window, QStringLiteral("RadioSeries"));
-    Click(window, QStringLiteral("RadioL1"));
-    Save(&window, QStringLiteral("inductor-series-unknown-l1"));
+    ShotKit kit(window, folder);
+    std::stable_sort(Scenes().begin(), Scenes().end(),
+                     [](const Scene& a, const Scene& b) { return a.order < b.order; });
+    for (const Scene& scene : Scenes()) {
+        scene.run(kit);
+        window.Config()->AutoCalculate = 1;
+    }
 
     // Several tabs: new calculations are named by the proposal.
-    ShowType(window, QStringLiteral("Resistor"));
+    kit.ShowType(QStringLiteral("Resistor"));
     RWorksheet* worksheet = window.Worksheet();
     for (const char* name : {"Dummy load", "Bias network", "Resistor4"}) {
         auto calculation = std::make_unique<RCalculation>();
@@ -112,9 +115,7 @@ int main(int argc, char** argv) {
     window.FillTabs();
     Save(&window, QStringLiteral("resistor-tabs"));
 
-    ShowType(window, QStringLiteral("Pi Network"));
-    Save(&window, QStringLiteral("blank-type"));
-    ShowType(window, QStringLiteral("Resistor"));
+    kit.ShowType(QStringLiteral("Resistor"));
 
     // The preferences, one picture per page.
     TFormOptions* options = window.Options();

@@ -13,6 +13,8 @@ private slots:
     void defaultUnitsFollowTheConfiguration();
     void mismatchedFieldsAreDetected();
     void unknownTypes();
+    void labelsAndNames_data();
+    void labelsAndNames();
 };
 
 void TestCalcTypes::newCalculation_data() {
@@ -144,6 +146,36 @@ void TestCalcTypes::unknownTypes() {
     const RConfig config;
     const TypeCatalog catalog(config);
     QCOMPARE(catalog.GetTypeName(0), QStringLiteral("Unknown"));
+}
+
+void TestCalcTypes::labelsAndNames_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<int>("configuration");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("resistor result") << 1 << 2 << 0 << "Result" << "Rout";
+    QTest::newRow("impedance result") << 4 << 2 << 1 << "Result" << "Zout";
+    QTest::newRow("dry volume, US") << 13 << 0 << 0 << "US Volume (Dry)" << "US Volume";
+    QTest::newRow("dipole length") << 17 << 1 << 0 << "Total Length of Half-Wave Dipole"
+                                   << "Dipole Length";
+    QTest::newRow("added capacitor") << 20 << 4 << 1 << "Z of added Capacitor"
+                                     << "Z of added Capacitor";
+    QTest::newRow("added coil") << 20 << 4 << 2 << "Z of added Coil" << "Z of added Coil";
+    QTest::newRow("antenna result, never checked") << 20 << 5 << 0 << "Impedance" << "";
+    QTest::newRow("beyond the fields") << 1 << 3 << 0 << "" << "";
+}
+
+void TestCalcTypes::labelsAndNames() {
+    QFETCH(int, type);
+    QFETCH(int, field);
+    QFETCH(int, configuration);
+    QFETCH(QString, label);
+    QFETCH(QString, name);
+    const CalcTypeInfo& info = *FindCalcType(type);
+    QCOMPARE(FieldLabel(info, field, configuration), label);
+    QCOMPARE(FieldMessageName(info, field, configuration), name);
 }
 
 QTEST_GUILESS_MAIN(TestCalcTypes)

@@ -9,8 +9,10 @@
 #include "ui/framework/appcontext.h"
 #include "ui/framework/tformproblem.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -54,6 +56,28 @@ public:
         if (unit >= 0)
             Field(field).unitIndex = unit;
         form->ShowCalculation();
+    }
+
+    // As the user does it: focus the edit, select what it holds and type
+    // over it (an empty text clears it with Delete).
+    void Type(const QString& editName, const QString& text) {
+        QLineEdit* edit = Edit(editName);
+        QVERIFY2(edit, qPrintable(editName));
+        edit->setFocus(Qt::TabFocusReason);
+        edit->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        else
+            QTest::keyClicks(edit, text);
+    }
+    void Click(const QString& buttonName) {
+        auto* button = Find<QAbstractButton>(buttonName);
+        QVERIFY2(button, qPrintable(buttonName));
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+    }
+    QString Text(const QString& editName) const {
+        QLineEdit* edit = Edit(editName);
+        return edit ? edit->text() : QStringLiteral("<no %1>").arg(editName);
     }
 
     MessageRecorder messages;

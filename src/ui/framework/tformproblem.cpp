@@ -163,6 +163,8 @@ QWidget* TFormProblem::GetControl(int tag) const { return controls_.value(tag, n
 
 RCalculation* TFormProblem::Calculation() const { return context_.calculation; }
 
+const CalcTypeInfo* TFormProblem::TypeInfo() const { return FindCalcType(type_); }
+
 int TFormProblem::Precision() const { return context_.config ? context_.config->Precision : 8; }
 
 void TFormProblem::SetModified() {
@@ -189,6 +191,16 @@ TFormProblem::BoxSpec TFormProblem::StandardBox(int field, const QString& captio
     wanted.result = result;
     wanted.position = position;
     return wanted;
+}
+
+TFormProblem::BoxSpec TFormProblem::TypeBox(int field, const QString& stem, QPoint position,
+                                             const QString& ohmName, bool result) const {
+    const CalcTypeInfo* info = TypeInfo();
+    if (!info || field < 0 || field >= int(info->fields.size()))
+        return StandardBox(field, stem, stem, 0, false, position, ohmName, result);
+    const FieldSpec& entry = info->fields[size_t(field)];
+    return StandardBox(field, FieldLabel(*info, field), stem, entry.unitKind, entry.complex,
+                       position, ohmName, result);
 }
 
 QWidget* TFormProblem::AddBox(const BoxSpec& wanted) {
@@ -325,6 +337,26 @@ QWidget* TFormProblem::AddRadioGroup(GroupRole role, const QString& name, const 
     box->adjustSize();
     box->move(position);
     return box;
+}
+
+QWidget* TFormProblem::AddUnknownGroup(const QStringList& radioNames, QPoint position) {
+    QStringList captions;
+    if (const CalcTypeInfo* info = TypeInfo()) {
+        for (const UnknownSpec& unknown : info->unknowns)
+            captions << QString::fromLatin1(unknown.caption);
+    }
+    return AddRadioGroup(GroupRole::Unknown, QStringLiteral("GroupUnknown"),
+                         QStringLiteral("Unknown"), radioNames, captions, position);
+}
+
+QWidget* TFormProblem::AddConfigurationGroup(const QString& name, const QString& title,
+                                             const QStringList& radioNames, QPoint position) {
+    QStringList captions;
+    if (const CalcTypeInfo* info = TypeInfo()) {
+        for (const char* caption : info->configurations)
+            captions << QString::fromLatin1(caption);
+    }
+    return AddRadioGroup(GroupRole::Configuration, name, title, radioNames, captions, position);
 }
 
 void TFormProblem::FinishLayout(QSize size) {
@@ -468,10 +500,24 @@ void TFormProblem::RadioClick(int tag) {
     RField& field = calculation->Field(index);
     if (unit == field.unitIndex)
         return;
-    if (!field.text.isEmpty() && IsNumber(field.text))
-        field.text = StoredNumberText(FromBaseUnits(field.GetReal(), unit, field.unitKind));
-    if (!field.imagText.isEmpty() && IsNumber(field.imagText))
-        field.imagText = StoredNumberText(FromBaseUnits(field.GetImag(), unit, field.unitKind));
+    // The same quantity in the new unit; a text that is empty or no number
+    // stays as it is.
+    auto converted = [&field, unit](const QString& text, double value, QString& out) {
+        if (text.isEmpty() || !IsNumber(text))
+            return true;
+        const double inUnit = FromBaseUnits(value, unit, field.unitKind);
+        out = StoredNumberText(inUnit);
+        return std::isfinite(inUnit);
+    };
+    QString real = field.text;
+    QString imag = field.imagText;
+    // A quantity the new unit cannot hold (1e300 F in pF) keeps its unit.
+    if (!converted(field.text, field.GetReal(), real) ||
+        !converted(field.imagText, field.GetImag(), imag)) {
+        ShowField(index);
+        return;
+    }
+    field.SetTexts(real, imag);
     field.unitIndex = unit;
     ShowField(index);
     SetModified();
@@ -539,15 +585,44 @@ bool TFormProblem::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+bool TFormProblem::ValidateFields(std::initializer_list<int> fields, bool allowNegative) const {
+    const RCalculation* calculation = Calculation();
+    const CalcTypeInfo* info = TypeInfo();
+    if (!calculation || !info)
+        return false;
+    for (int field : fields) {
+        if (field < 0 || field >= calculation->FieldCount())
+            return false;
+        const QString name = FieldMessageName(*info, field, calculation->Configuration());
+        if (!calculation->Field(field).Validate(name, allowNegative))
+            return false;
+    }
+    return true;
+}
+
+bool TFormProblem::Finish(int fieldIndex, const Solved& solved, int unitIndex) {
+    if (!solved.ok) {
+        ShowWarning(solved.message);
+        return false;
+    }
+    return StoreResult(fieldIndex, solved.value, unitIndex);
+}
+
 bool TFormProblem::StoreResult(int fieldIndex, const Complex& value, int unitIndex) {
     RCalculation* calculation = Calculation();
     if (!calculation || fieldIndex >= calculation->FieldCount())
         return false;
-    if (!std::isfinite(value.re) || !std::isfinite(value.im)) {
-        ShowWarning(QStringLiteral("Error: No solution."));
+    RField& field = calculation->Field(fieldIndex);
+    // A value that is finite in the base unit may still overflow in a small
+    // unit (1e300 F written in pF).
+    const int unit = unitIndex == -1 ? field.unitIndex : unitIndex;
+    const Complex written(FromBaseUnits(value.re, unit, field.unitKind),
+                          FromBaseUnits(value.im, unit, field.unitKind));
+    if (!IsFinite(value) || !IsFinite(written)) {
+        ShowWarning(NoSolutionMessage());
         return false;
     }
-    calculation->Field(fieldIndex).SetComplex(value.re, value.im, unitIndex);
+    field.SetComplex(value.re, value.im, unitIndex);
     ShowField(fieldIndex);
     SetModified();
     ClearWarning();

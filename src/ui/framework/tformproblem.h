@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calc/solved.h"
 #include "core/complexvalue.h"
 
 #include <QHash>
@@ -8,6 +9,8 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+
+#include <initializer_list>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -20,6 +23,7 @@ class RCalculation;
 class RField;
 class RSchematic;
 struct AppContext;
+struct CalcTypeInfo;
 
 // The base of every calculator form. A calculator declares its boxes and
 // radio groups; this base builds the controls, binds them to the shared
@@ -90,6 +94,10 @@ protected:
     static BoxSpec StandardBox(int field, const QString& caption, const QString& stem,
                                int unitKind, bool complex, QPoint position,
                                const QString& ohmName = QString(), bool result = false);
+    // A box of the form's own type: caption, unit kind and "+j" edit come
+    // from the type table, the names from the stem.
+    BoxSpec TypeBox(int field, const QString& stem, QPoint position,
+                    const QString& ohmName = QString(), bool result = false) const;
 
     // Builds the box's controls, tags them and binds them. Returns the box frame.
     QWidget* AddBox(const BoxSpec& wanted);
@@ -99,6 +107,11 @@ protected:
     QWidget* AddRadioGroup(GroupRole role, const QString& name, const QString& title,
                            const QStringList& radioNames, const QStringList& captions,
                            QPoint position);
+    // The Unknown and the configuration group of the form's type, captioned
+    // from the type table; the names are the radios' object names in order.
+    QWidget* AddUnknownGroup(const QStringList& radioNames, QPoint position);
+    QWidget* AddConfigurationGroup(const QString& name, const QString& title,
+                                   const QStringList& radioNames, QPoint position);
     // The drawing behind the boxes.
     RSchematic* Schematic() const { return schematic_; }
     // Moves a box together with its caption.
@@ -106,6 +119,8 @@ protected:
 
     // The current calculation and configuration, as the main window keeps them.
     RCalculation* Calculation() const;
+    // The form's entry in the type table; nullptr for the base form.
+    const CalcTypeInfo* TypeInfo() const;
     AppContext& Context() const { return context_; }
     int Precision() const;
 
@@ -121,6 +136,11 @@ protected:
     // is refused with "Error: No solution." and nothing changes.
     bool StoreResult(int fieldIndex, const Complex& value, int unitIndex = -1);
     void SetModified();
+    // Validates the current calculation's fields in the order given, each
+    // under its name in messages; the first failure has shown its warning.
+    bool ValidateFields(std::initializer_list<int> fields, bool allowNegative) const;
+    // Stores a solved value with StoreResult, or shows why there is none.
+    bool Finish(int fieldIndex, const Solved& solved, int unitIndex = -1);
     // The panel's size once all controls are declared.
     void FinishLayout(QSize size);
 

@@ -3,8 +3,9 @@
 #include "core/filenames.h"
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
-#include "ui/calculators/circuits/tformcombination.h"
-#include "ui/framework/tformblank.h"
+#include "ui/calculators/calculatorforms.h"
+#include "ui/calculators/rf/tformmessage.h"
+#include "ui/framework/tformproblem.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
 #include "ui/presentation/tformabout.h"
@@ -95,6 +96,7 @@ void TFormMain::FormCreate() {
 
     auto* main = new QWidget(splitter);
     main->setObjectName(QStringLiteral("PanelMain"));
+    context_.centralPanel = main;
     auto* mainLayout = new QVBoxLayout(main);
     mainLayout->setContentsMargins(0, 0, 0, 0);
     mainLayout->setSpacing(0);
@@ -313,23 +315,11 @@ void TFormMain::CreateForms(TFormSplash* splash) {
             about_ = new TFormAbout(splash, this);
             about_->setObjectName(QStringLiteral("FormAbout"));
         }
-        TFormProblem* form = nullptr;
-        switch (type) {
-        case 1:
-            form = new TFormResistor(context_);
-            break;
-        case 2:
-            form = new TFormCapacitor(context_);
-            break;
-        case 3:
-            form = new TFormInductor(context_);
-            break;
-        default:
-            form = new TFormBlank(context_, type);
-            break;
-        }
-        calculatorTable_[size_t(type)] = form;
+        calculatorTable_[size_t(type)] = CreateCalculatorForm(type, context_);
     }
+    // Hidden until the antenna calculator has advice; it goes with the window.
+    message_ = new TFormMessage(this);
+    context_.advice = message_;
     // The page fits the largest calculator, so the window keeps its size
     // when the user goes from one type to another.
     QSize largest;

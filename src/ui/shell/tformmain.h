@@ -21,6 +21,7 @@ class RStatusPanel;
 class RTabControl;
 class RWorksheet;
 class TFormAbout;
+class TFormMessage;
 class TFormOptions;
 class TFormProblem;
 class TFormSplash;
@@ -74,6 +75,7 @@ public:
     RStatusPanel* StatusPanel() const { return status_; }
     HelpViewer* Help() const { return help_; }
     TFormOptions* Options() const { return options_; }
+    TFormMessage* Message() const { return message_; }
     bool IsShutDown() const { return shutDown_; }
 
     void MenuNewWorksheetClick();
@@ -142,6 +144,7 @@ private:
     HelpViewer* help_ = nullptr;
     TFormOptions* options_ = nullptr;
     TFormAbout* about_ = nullptr;
+    TFormMessage* message_ = nullptr; // the antenna calculator's advice
 
     QSplitter* splitter_ = nullptr;
     int treeWidth_ = 173;

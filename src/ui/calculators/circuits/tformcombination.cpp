@@ -1,15 +1,14 @@
 #include "ui/calculators/circuits/tformcombination.h"
 
-#include "core/messages.h"
+#include "core/calc/combination.h"
+#include "core/calctypes.h"
 #include "core/rcalculation.h"
-#include "core/units.h"
 #include "ui/framework/appcontext.h"
 #include "ui/framework/rschematic.h"
 
 #include <QWidget>
 
 #include <algorithm>
-
 
 TFormCombination::TFormCombination(AppContext& context, const Family& family, QObject* parent)
     : TFormProblem(context, family.type, parent), family_(family) {
@@ -18,24 +17,27 @@ TFormCombination::TFormCombination(AppContext& context, const Family& family, QO
 
 void TFormCombination::BuildSchematic() {
     const QString x = family_.letter;
-    const int kind = family_.unitKind;
-    auto ohm = [this](const QString& name) { return family_.ohmPictures ? name : QString(); };
+    const QString ohm1 = family_.ohmNames.value(0);
+    const QString ohm2 = family_.ohmNames.value(1);
+    const QString ohmOut = family_.ohmNames.value(2);
 
     // Declared at the origin first; placed once their size is known.
-    QWidget* first = AddBox(StandardBox(0, x + "1", x + "1", kind, false, {}, ohm("ImageOhm1")));
-    QWidget* second = AddBox(StandardBox(1, x + "2", x + "2", kind, false, {}, ohm("ImageOhm2")));
-    QWidget* result = AddBox(StandardBox(2, QStringLiteral("Result"), x + "out", kind, false, {},
-                                         ohm("ImageOhmOut"), true));
+    QWidget* first = AddBox(TypeBox(0, x + "1", {}, ohm1));
+    QWidget* second = AddBox(TypeBox(1, x + "2", {}, ohm2));
+    QWidget* result = AddBox(TypeBox(2, x + "out", {}, ohmOut, true));
     const int w = std::max({first->width(), second->width(), result->width()});
     const int h = std::max({first->height(), second->height(), result->height()});
     const int gap = 24;
 
-    // Series: one straight wire through both boxes, the second component at
-    // the input end, the first towards the output.
+    // Series: one straight wire through both boxes. Impedances keep their
+    // order from the input (Z1 first); resistors, capacitors and inductors
+    // show the second component at the input end.
     const int inputX = 16;
-    const int secondSeriesX = inputX + gap;
-    const int firstSeriesX = secondSeriesX + w + gap;
-    const int outputX = firstSeriesX + w + gap;
+    const int inputSideX = inputX + gap;
+    const int outputSideX = inputSideX + w + gap;
+    const int firstSeriesX = family_.impedance ? inputSideX : outputSideX;
+    const int secondSeriesX = family_.impedance ? outputSideX : inputSideX;
+    const int outputX = outputSideX + w + gap;
     const int resultX = outputX - w / 2;
     const int resultY = 28;
     const int midY = resultY + h + 52 + h / 2;
@@ -71,15 +73,11 @@ void TFormCombination::BuildSchematic() {
                      {rightDotX, bottomY});
 
     const int groupsY = bottomY + h / 2 + 24;
-    QWidget* type = AddRadioGroup(GroupRole::Configuration, QStringLiteral("GroupType"),
-                                  QStringLiteral("Type"),
-                                  {QStringLiteral("RadioParallel"), QStringLiteral("RadioSeries")},
-                                  {QStringLiteral("Parallel"), QStringLiteral("Series")},
-                                  {inputX, groupsY});
-    QWidget* unknown = AddRadioGroup(
-        GroupRole::Unknown, QStringLiteral("GroupUnknown"), QStringLiteral("Unknown"),
-        {"Radio" + x + "out", "Radio" + x + "1", "Radio" + x + "2"},
-        {QStringLiteral("Result"), x + "1", x + "2"}, {inputX + type->width() + 16, groupsY});
+    QWidget* type = AddConfigurationGroup(
+        QStringLiteral("GroupType"), QStringLiteral("Type"),
+        {QStringLiteral("RadioParallel"), QStringLiteral("RadioSeries")}, {inputX, groupsY});
+    QWidget* unknown = AddUnknownGroup({"Radio" + x + "out", "Radio" + x + "1", "Radio" + x + "2"},
+                                       {inputX + type->width() + 16, groupsY});
     type->resize(type->width(), unknown->height());
 
     const int width = std::max(resultX + w, outputX + 16) + 16;
@@ -87,20 +85,21 @@ void TFormCombination::BuildSchematic() {
     FinishLayout(QSize(width, height));
 }
 
+namespace {
+
+// By unknown (0 the result, 1 the first part, 2 the second): the field it
+// writes and the two known fields in the order they are checked.
+constexpr int Target[3] = {2, 0, 1};
+constexpr int Known[3][2] = {{0, 1}, {2, 1}, {2, 0}};
+
+} // namespace
+
 RField* TFormCombination::GetUnknownField() const {
     RCalculation* calculation = Calculation();
-    if (!calculation || calculation->FieldCount() < 3)
+    const int unknown = calculation ? calculation->Unknown() : -1;
+    if (unknown < 0 || unknown > 2 || calculation->FieldCount() < 3)
         return nullptr;
-    switch (calculation->Unknown()) {
-    case 0:
-        return &calculation->Field(2);
-    case 1:
-        return &calculation->Field(0);
-    case 2:
-        return &calculation->Field(1);
-    default:
-        return nullptr;
-    }
+    return &calculation->Field(Target[unknown]);
 }
 
 void TFormCombination::ShowUnknown() {
@@ -108,12 +107,12 @@ void TFormCombination::ShowUnknown() {
     if (!calculation)
         return;
     const int unknown = calculation->Unknown();
-    // Unknown 0 is the result (field 2), 1 and 2 the components (fields 0 and 1).
-    const int tags[3] = {21, 1, 11};
     QList<int> marked;
     QList<int> others;
-    for (int position = 0; position < 3; ++position)
-        (position == unknown ? marked : others).append(tags[position]);
+    for (int position = 0; position < 3; ++position) {
+        const int base = Target[position] * 10;
+        (position == unknown ? marked : others) << base + 1 << base + 2;
+    }
     MarkEdits(marked, others);
     CheckUnknownRadio(unknown);
 }
@@ -142,80 +141,55 @@ void TFormCombination::ShowConfiguration() {
 
 void TFormCombination::Calculate() {
     RCalculation* calculation = Calculation();
-    if (!calculation || calculation->FieldCount() < 3)
+    const int unknown = calculation ? calculation->Unknown() : -1;
+    if (unknown < 0 || unknown > 2 || calculation->FieldCount() < 3)
         return;
-    const int unknown = calculation->Unknown();
-    if (unknown < 0 || unknown > 2)
+    const int knownA = Known[unknown][0];
+    const int knownB = Known[unknown][1];
+    if (!ValidateFields({knownA, knownB}, family_.impedance))
         return;
     const bool series = calculation->Configuration() != 0;
-    const bool additive = series != family_.parallelAdds;
-    const QString x = family_.letter;
-
-    RField& first = calculation->Field(0);
-    RField& second = calculation->Field(1);
-    RField& result = calculation->Field(2);
-    // The two known quantities, in the order they are checked.
-    struct Known {
-        RField& field;
-        QString name;
-    };
-    const Known known[3][2] = {
-        {{first, x + "1"}, {second, x + "2"}},
-        {{result, x + "out"}, {second, x + "2"}},
-        {{result, x + "out"}, {first, x + "1"}},
-    };
-    for (const Known& input : known[unknown]) {
-        if (!input.field.Validate(input.name, false))
-            return;
-    }
-    const Complex a = known[unknown][0].field.GetComplex();
-    const Complex b = known[unknown][1].field.GetComplex();
-    const int ua = known[unknown][0].field.unitIndex;
-    const int ub = known[unknown][1].field.unitIndex;
-    const int target = unknown == 0 ? 2 : unknown - 1;
-
-    Complex value;
-    int unit;
-    if (additive) {
-        // X = X1 + X2, or a component as the difference of result and the other.
-        value = unknown == 0 ? a + b : a - b;
-        if (unknown != 0 && value.re < 0) {
-            ShowWarning(QStringLiteral("Error: No solution."));
-            return;
-        }
-        unit = std::max(ua, ub);
+    const CombinationRule rule =
+        series != family_.parallelAdds ? CombinationRule::Additive : CombinationRule::Reciprocal;
+    const RField& a = calculation->Field(knownA);
+    const RField& b = calculation->Field(knownB);
+    Solved solved;
+    if (unknown == 0) {
+        const CalcTypeInfo& info = *TypeInfo();
+        solved = Combine(rule, a.GetComplex(), b.GetComplex(),
+                         QStringLiteral("Error: ") + FieldMessageName(info, 0) +
+                             QStringLiteral(" and ") + FieldMessageName(info, 1) +
+                             QStringLiteral(" are both zero."));
     } else {
-        // 1/X = 1/X1 + 1/X2.
-        if (unknown == 0) {
-            const Complex sum = a + b;
-            if (norm(sum) == 0) {
-                ShowWarning(QStringLiteral("Error: ") + x + "1 and " + x + "2 are both zero.");
-                return;
-            }
-            value = a * b / sum;
-        } else {
-            const Complex difference = b - a;
-            if (norm(difference) == 0 || difference.re < 0) {
-                ShowWarning(QStringLiteral("Error: No solution."));
-                return;
-            }
-            value = a * b / difference;
-        }
-        unit = std::min(ua, ub);
+        solved = CombinationPart(rule, a.GetComplex(), b.GetComplex(),
+                                 family_.impedance ? PartSign::Any : PartSign::NotNegative);
     }
-    StoreResult(target, value, unit);
+    Finish(Target[unknown], solved, CombinedUnit(rule, a.unitIndex, b.unitIndex));
 }
 
 namespace {
 
+const QStringList NoPictures;
+
 TFormCombination::Family Resistors() {
-    return {1, QStringLiteral("R"), KindNumber(UnitKind::Resistance), false, true};
+    return {
+        1,
+        QStringLiteral("R"),
+        false,
+        {QStringLiteral("ImageOhm1"), QStringLiteral("ImageOhm2"), QStringLiteral("ImageOhmOut")}};
 }
 TFormCombination::Family Capacitors() {
-    return {2, QStringLiteral("C"), KindNumber(UnitKind::Capacitance), true, false};
+    return {2, QStringLiteral("C"), true, NoPictures};
 }
 TFormCombination::Family Inductors() {
-    return {3, QStringLiteral("L"), KindNumber(UnitKind::Inductance), false, false};
+    return {3, QStringLiteral("L"), false, NoPictures};
+}
+TFormCombination::Family Impedances() {
+    return {4,
+            QStringLiteral("Z"),
+            false,
+            {QStringLiteral("ImageOhm2"), QStringLiteral("ImageOhm3"), QStringLiteral("ImageOhm4")},
+            true};
 }
 
 } // namespace
@@ -228,3 +202,6 @@ TFormCapacitor::TFormCapacitor(AppContext& context, QObject* parent)
 
 TFormInductor::TFormInductor(AppContext& context, QObject* parent)
     : TFormCombination(context, Inductors(), parent) {}
+
+TFormImpedance::TFormImpedance(AppContext& context, QObject* parent)
+    : TFormCombination(context, Impedances(), parent) {}

@@ -4,19 +4,24 @@
 
 #include <QPoint>
 
-// Two like components in series or in parallel, solved for any one of the
-// three values. Resistors, capacitors and inductors differ only in their
-// letter, unit kind and which configuration adds the values directly.
+// Two like quantities in series or in parallel, solved for any one of the
+// three values. Resistors, capacitors, inductors and complex impedances
+// differ only in their letter, unit kind, which configuration adds the values
+// directly, and whether the values are complex.
 class TFormCombination : public TFormProblem {
     Q_OBJECT
 
 public:
     struct Family {
         int type;
-        QString letter; // "R", "C", "L"
-        int unitKind;
+        QString letter;    // "R", "C", "L", "Z"
         bool parallelAdds; // capacitors add in parallel
-        bool ohmPictures;
+        // Pictures beside the ohm radios of the first, second and result
+        // box; empty when the unit is not the ohm.
+        QStringList ohmNames;
+        // Complex values that may have a negative real part; in series the
+        // first part stands at the input end.
+        bool impedance = false;
     };
 
     TFormCombination(AppContext& context, const Family& family, QObject* parent = nullptr);
@@ -58,4 +63,10 @@ class TFormInductor final : public TFormCombination {
     Q_OBJECT
 public:
     explicit TFormInductor(AppContext& context, QObject* parent = nullptr);
+};
+
+class TFormImpedance final : public TFormCombination {
+    Q_OBJECT
+public:
+    explicit TFormImpedance(AppContext& context, QObject* parent = nullptr);
 };
