@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -18,9 +19,9 @@
 
 #include <algorithm>
 #include <csignal>
-#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -54,8 +55,7 @@ public:
         if (!damage || !damage->present)
             return false;
         damageEvent_ = damage->first_event;
-        xcb_discard_reply(connection_,
-                          xcb_damage_query_version(connection_, 1, 1).sequence);
+        xcb_discard_reply(connection_, xcb_damage_query_version(connection_, 1, 1).sequence);
         root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
@@ -153,10 +153,10 @@ int main(int argc, char** argv) {
     }
 
     QProcess server;
-    server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                        QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp")});
+    server.start(xvfb,
+                 {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                  QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                  QStringLiteral("tcp")});
     if (!server.waitForStarted() || !server.waitForReadyRead(10000)) {
         std::printf("skipped: Xvfb did not start\n");
         return 0;

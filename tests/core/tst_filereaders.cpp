@@ -44,12 +44,13 @@ private:
     QTemporaryDir dir_;
 };
 
-void TestFileReaders::initTestCase() { QVERIFY(dir_.isValid()); }
+void TestFileReaders::initTestCase() {
+    QVERIFY(dir_.isValid());
+}
 
 QString TestFileReaders::Source(const QString& kind, const QByteArray& magic) {
     if (kind == QLatin1String("device"))
-        return QFile::exists(QStringLiteral("/dev/zero")) ? QStringLiteral("/dev/zero")
-                                                          : QString();
+        return QFile::exists(QStringLiteral("/dev/zero")) ? QStringLiteral("/dev/zero") : QString();
     if (kind == QLatin1String("folder"))
         return dir_.path();
     const QString path = dir_.filePath(kind);
@@ -68,7 +69,8 @@ void TestFileReaders::notAFileOfTheirs_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("magic"); // of the sparse files
     QTest::addColumn<QString>("message");  // %1 is the path; empty: none
-    const QString invalid = QStringLiteral("Error: The file '%1' did not contain a valid worksheet.");
+    const QString invalid =
+        QStringLiteral("Error: The file '%1' did not contain a valid worksheet.");
     const QString incorrect =
         QStringLiteral("Error: The configuration file '%1' is incorrect. Reseting to defaults.");
     QTest::newRow("worksheet: /dev/zero") << true << "device" << QByteArray() << invalid;
@@ -78,8 +80,8 @@ void TestFileReaders::notAFileOfTheirs_data() {
     QTest::newRow("worksheet: 1 GiB, right magic, then zeros")
         << true << "zeros.kvw" << QByteArray("%KVW")
         << QStringLiteral("Error: Error reading the file '%1'.");
-    QTest::newRow("worksheet: folder")
-        << true << "folder" << QByteArray() << QStringLiteral("Error: Could not read the file '%1'.");
+    QTest::newRow("worksheet: folder") << true << "folder" << QByteArray()
+                                       << QStringLiteral("Error: Could not read the file '%1'.");
     QTest::newRow("configuration: /dev/zero") << false << "device" << QByteArray() << incorrect;
     QTest::newRow("configuration: FIFO") << false << "fifo" << QByteArray() << incorrect;
     QTest::newRow("configuration: 1 GiB, foreign magic")
@@ -97,8 +99,7 @@ void TestFileReaders::notAFileOfTheirs() {
     const QString path = Source(kind, magic);
     if (path.isEmpty())
         QSKIP("This system cannot make that kind of file here.");
-    const QStringList expected =
-        message.isEmpty() ? QStringList() : QStringList{message.arg(path)};
+    const QStringList expected = message.isEmpty() ? QStringList() : QStringList{message.arg(path)};
 
     MessageRecorder messages;
     const long peakBefore = PeakKilobytes();

@@ -96,13 +96,10 @@ void TestFileWriters::replacing() {
     QCOMPARE(Contents(path), fileWritable ? expected : before);
     if (folderWritable) // replaced: the old file lives on under its other name
         QCOMPARE(Contents(link), before);
-    else                // overwritten: both names show the new bytes
+    else // overwritten: both names show the new bytes
         QCOMPARE(Contents(link), fileWritable ? expected : before);
-    QCOMPARE(messages.boxes,
-             fileWritable ? QStringList()
-                          : QStringList{QStringLiteral("Error: Could not open file '%1' for "
-                                                       "writing.")
-                                            .arg(path)});
+    const QString refused = QStringLiteral("Error: Could not open file '%1' for writing.");
+    QCOMPARE(messages.boxes, fileWritable ? QStringList() : QStringList{refused.arg(path)});
     // No temporary file is left behind.
     QCOMPARE(files.size(), 2);
 }
