@@ -5,6 +5,7 @@
 #include "ui/framework/rschematic.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QtTest>
 
 // The five unit converters through their real widgets: typing into either
@@ -21,6 +22,7 @@ private slots:
     void unitRadioConvertsItsOwnFieldOnly();
     void minusThenDigitShowsBothMessages();
     void clearConvertsNothing();
+    void powerFollowsALargerFont();
 };
 
 namespace {
@@ -372,6 +374,25 @@ void TestConverters::clearConvertsNothing() {
     QCOMPARE(fixture.Field(0).text, QString());
     QCOMPARE(fixture.Field(1).text, QString());
     QVERIFY(fixture.Radio(QStringLiteral("RadioUsFt"))->isChecked()); // the default unit again
+}
+
+void TestConverters::powerFollowsALargerFont() {
+    FormFixture<TFormConvVolDry> fixture;
+    QRadioButton* radio = fixture.Radio(QStringLiteral("RadioMetMm3"));
+    auto* power = fixture.Find<RSuperscript>(QStringLiteral("ImageMetMm3"));
+    const int narrow = radio->width();
+    QWidget* box = fixture.Find(QStringLiteral("BoxMetVol"));
+    QFont font = box->font();
+    font.setPointSizeF(font.pointSizeF() * 2);
+    box->setFont(font);
+    QCoreApplication::processEvents();
+    box->layout()->activate();
+    box->adjustSize();
+    // The whole caption still fits its radio, and the power follows it.
+    QVERIFY(radio->width() > narrow);
+    QVERIFY(radio->width() >= QFontMetrics(font).horizontalAdvance(QStringLiteral("mm")));
+    QCOMPARE(power->x(), radio->geometry().right() + 1);
+    QCOMPARE(power->height(), radio->sizeHint().height());
 }
 
 QTEST_MAIN(TestConverters)

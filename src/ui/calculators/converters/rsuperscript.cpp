@@ -12,18 +12,32 @@
 
 RSuperscript::RSuperscript(int power, QAbstractButton* radio, QWidget* parent)
     : QWidget(parent), digit_(QString::number(power)), radio_(radio) {
+    Fit();
+    radio->installEventFilter(this);
+}
+
+void RSuperscript::Fit() {
     setFixedSize(sizeHint());
     // The radio ends where its caption does (with room for the focus frame),
     // so that the power stands right after the caption.
     QStyleOptionButton option;
-    option.initFrom(radio);
-    option.text = radio->text();
+    option.initFrom(radio_);
+    option.text = radio_->text();
     const QRect contents =
-        radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
+        radio_->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio_);
     const int captionEnd =
         contents.left() +
-        int(std::ceil(QFontMetricsF(radio->font()).horizontalAdvance(option.text)));
-    radio->setFixedWidth(std::min(radio->sizeHint().width(), captionEnd + 1));
+        int(std::ceil(QFontMetricsF(radio_->font()).horizontalAdvance(option.text)));
+    radio_->setFixedWidth(std::min(radio_->sizeHint().width(), captionEnd + 1));
+}
+
+bool RSuperscript::eventFilter(QObject* watched, QEvent* event) {
+    // Another font or style gives the caption another size, once the radio
+    // itself has taken the change.
+    if (watched == radio_ &&
+        (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        QMetaObject::invokeMethod(this, &RSuperscript::Fit, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
 }
 
 QFont RSuperscript::SmallFont() const {

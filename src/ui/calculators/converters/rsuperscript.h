@@ -17,10 +17,13 @@ public:
     const QString& Digit() const { return digit_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Sizes itself and its radio to the radio's caption.
+    void Fit();
     QFont SmallFont() const;
 
     QString digit_;
