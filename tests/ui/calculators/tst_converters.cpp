@@ -131,6 +131,9 @@ void TestConverters::convert_data() {
     QTest::newRow("beyond a double is no solution")
         << 13 << Steps{"EditMetVol=1e30"} << "EditMetVol+=8" << none << none
         << "Error: No solution.";
+    QTest::newRow("beyond a double in the shown unit")
+        << 13 << Steps{"RadioUsIn3", "EditMetVol=1e30"} << "EditMetVol+=5" << none << none
+        << "Error: No solution.";
 
     // Bad input leaves the other edit as the value typed before gave it.
     const char* const names[] = {"Length", "Area", "Volume", "Volume", "Weight"};
