@@ -19,6 +19,8 @@
 #include "ui/calculators/rf/tformantimpedance.h"
 
 // Wavelength, dipole and the converters.
+#include "ui/calculators/converters/tformconverter.h"
+#include "ui/calculators/rf/tformfrequencylength.h"
 
 TFormProblem* CreateCalculatorForm(int type, AppContext& context) {
     switch (type) {
@@ -57,6 +59,20 @@ TFormProblem* CreateCalculatorForm(int type, AppContext& context) {
         return new TFormAntImpedance(context);
 
     // Wavelength, dipole and the converters.
+    case 11:
+        return new TFormConvLength(context);
+    case 12:
+        return new TFormConvArea(context);
+    case 13:
+        return new TFormConvVolDry(context);
+    case 14:
+        return new TFormConvVolFluid(context);
+    case 15:
+        return new TFormConvWeight(context);
+    case 16:
+        return new TFormWavelength(context);
+    case 17:
+        return new TFormDipole(context);
 
     default:
         return new TFormBlank(context, type);

@@ -267,6 +267,14 @@ QWidget* TFormProblem::AddBox(const BoxSpec& wanted) {
             row->addWidget(picture);
             row->addStretch();
             radios->addLayout(row);
+        } else if (QWidget* beside =
+                       wanted.besideRadio ? wanted.besideRadio(unit, radio) : nullptr) {
+            auto* row = new QHBoxLayout;
+            row->setSpacing(0);
+            row->addWidget(radio);
+            row->addWidget(beside);
+            row->addStretch();
+            radios->addLayout(row);
         } else {
             radios->addWidget(radio);
         }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <initializer_list>
 
 class QAbstractButton;
@@ -89,6 +90,9 @@ protected:
         int unitKind = 0;
         bool result = false;  // a silver box with a dotted outline
         QPoint position;      // top left of the box in the panel
+        // A picture beside the caption of a unit radio (after it), made for
+        // that unit's radio; none where it gives nullptr.
+        std::function<QWidget*(int unit, QRadioButton* radio)> besideRadio;
     };
     // The usual names: Edit<stem>, Edit<stem>J, Radio<stem>1, Radio<stem>2, ...
     static BoxSpec StandardBox(int field, const QString& caption, const QString& stem,

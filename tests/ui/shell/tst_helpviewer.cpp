@@ -429,16 +429,19 @@ void TestHelpViewer::topicsQuoteTheirMessages_data() {
         {"fluid volume", 3940, "US Volume", "Metric Volume"},
         {"weight", 3950, "US Weight", "Metric Weight"},
     };
+    // A conversion beyond the range of a double is no solution.
     for (const auto& [row, context, us, metric] : converters)
-        QTest::newRow(row) << context << Invalid({us, metric}, false, true)
-                           << QStringList{NoSolution};
+        QTest::newRow(row) << context << (Invalid({us, metric}, false, true) << NoSolution)
+                           << QStringList{};
     QTest::newRow("wavelength") << 3960
                                 << (Invalid({"Frequency", "Wavelength"}, false, true)
-                                    << "Error: Invalid frequency.")
+                                    << "Error: Invalid frequency."
+                                    << "Error: Value for Wavelength cannot be zero." << NoSolution)
                                 << QStringList{};
     QTest::newRow("dipole") << 3970
                             << (Invalid({"Frequency", "Dipole Length"}, false, true)
-                                << "Error: Invalid frequency.")
+                                << "Error: Invalid frequency."
+                                << "Error: Value for Dipole Length cannot be zero." << NoSolution)
                             << QStringList{};
     QTest::newRow("resonant") << 3980
                               << (Invalid({"Inductance", "Capacitance", "Frequency"}, false, true)
