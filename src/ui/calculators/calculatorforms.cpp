@@ -1,30 +1,18 @@
 #include "ui/calculators/calculatorforms.h"
 
-#include "ui/framework/tformblank.h"
-
-// Simple circuits.
 #include "ui/calculators/circuits/tformcombination.h"
-
-// Reactance, resonance, SWR and the air-core coil.
 #include "ui/calculators/circuits/tformreactance.h"
 #include "ui/calculators/circuits/tformresonant.h"
-#include "ui/calculators/rf/tformaircoil.h"
-#include "ui/calculators/rf/tformswrcalc.h"
-
-// Networks.
+#include "ui/calculators/converters/tformconverter.h"
 #include "ui/calculators/networks/tformlnetwork.h"
 #include "ui/calculators/networks/tformthreeelementnetwork.h"
-
-// Antenna impedance.
+#include "ui/calculators/rf/tformaircoil.h"
 #include "ui/calculators/rf/tformantimpedance.h"
-
-// Wavelength, dipole and the converters.
-#include "ui/calculators/converters/tformconverter.h"
 #include "ui/calculators/rf/tformfrequencylength.h"
+#include "ui/calculators/rf/tformswrcalc.h"
 
 TFormProblem* CreateCalculatorForm(int type, AppContext& context) {
     switch (type) {
-    // Simple circuits.
     case 1:
         return new TFormResistor(context);
     case 2:
@@ -33,32 +21,18 @@ TFormProblem* CreateCalculatorForm(int type, AppContext& context) {
         return new TFormInductor(context);
     case 4:
         return new TFormImpedance(context);
-
-    // Reactance, resonance, SWR and the air-core coil.
     case 5:
         return new TFormReactanceC(context);
     case 6:
         return new TFormReactanceI(context);
-    case 10:
-        return new TFormSWRCalc(context);
-    case 18:
-        return new TFormResonant(context);
-    case 19:
-        return new TFormAirCoil(context);
-
-    // Networks.
     case 7:
         return new TFormLNetwork(context);
     case 8:
         return new TFormPiNetwork(context);
     case 9:
         return new TFormTNetwork(context);
-
-    // Antenna impedance.
-    case 20:
-        return new TFormAntImpedance(context);
-
-    // Wavelength, dipole and the converters.
+    case 10:
+        return new TFormSWRCalc(context);
     case 11:
         return new TFormConvLength(context);
     case 12:
@@ -73,8 +47,13 @@ TFormProblem* CreateCalculatorForm(int type, AppContext& context) {
         return new TFormWavelength(context);
     case 17:
         return new TFormDipole(context);
-
+    case 18:
+        return new TFormResonant(context);
+    case 19:
+        return new TFormAirCoil(context);
+    case 20:
+        return new TFormAntImpedance(context);
     default:
-        return new TFormBlank(context, type);
+        return nullptr;
     }
 }
