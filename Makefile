@@ -9,18 +9,19 @@ CMAKE_FLAGS ?=
 
 # Everything the build, the tests and the program need, by Debian package name.
 PACKAGES := cmake make g++ clang libclang-rt-14-dev \
-            qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev \
+            qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins qt6-wayland libgl-dev \
             fonts-dejavu-core desktop-file-utils appstream
+
+# What only `make bench` needs: the start-up benchmark runs an X server of its
+# own and watches it through xcb's DAMAGE extension.
+BENCH_PACKAGES := xvfb pkg-config libxcb1-dev libxcb-damage0-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test fuzz bench install clean
-
-all: build
-
-deps:
+# Installs those of the listed packages that are missing.
+define install-missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -28,6 +29,17 @@ deps:
 	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update && \
 	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
 	fi
+endef
+
+.PHONY: all deps bench-deps configure build run test fuzz bench install clean
+
+all: build
+
+deps:
+	$(call install-missing,$(PACKAGES))
+
+bench-deps:
+	$(call install-missing,$(BENCH_PACKAGES))
 
 configure: deps
 	@if [ ! -f $(BUILD_DIR)/CMakeCache.txt ]; then \
@@ -56,7 +68,9 @@ fuzz: build
 	        fuzz-corpus/$$f $(CURDIR)/fuzz/seeds/$$f || exit 1; \
 	done
 
-bench: build
+# Configured again so that the start-up benchmark is built once its headers are in.
+bench: bench-deps build
+	cmake -S . -B $(BUILD_DIR) >/dev/null && cmake --build $(BUILD_DIR) -j$(JOBS)
 	@for b in $(BUILD_DIR)/bench/bench_*; do \
 	    [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; \
 	    QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b" $(BUILD_DIR)/src/app/kelvo || exit 1; \

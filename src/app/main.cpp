@@ -16,10 +16,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kelvo"));
     QApplication::setApplicationVersion(QStringLiteral(KELVO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmarsh.Kelvo"));
-    QIcon icon;
-    for (int size : {16, 32, 48, 256})
-        icon.addFile(QStringLiteral(":/icons/kelvo-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
 
     DesktopDialogs dialogs;
     TFormMain mainWindow(dialogs);
@@ -27,8 +23,16 @@ int main(int argc, char** argv) {
     if (arguments.size() > 1)
         mainWindow.SetStartupFile(arguments.at(1));
 
+    // Whatever is not needed to paint the splash waits until it has been
+    // painted: the icons, the main window's controls and every other form.
     TFormSplash splash;
+    QObject::connect(&splash, &TFormSplash::FirstPainted, &mainWindow, [&] {
+        QIcon icon;
+        for (int size : {16, 32, 48, 256})
+            icon.addFile(QStringLiteral(":/icons/kelvo-%1.png").arg(size), QSize(size, size));
+        QApplication::setWindowIcon(icon);
+        mainWindow.CreateForms(&splash);
+    });
     splash.Start(&mainWindow);
-    mainWindow.CreateForms(&splash);
     return QApplication::exec();
 }

@@ -35,6 +35,9 @@ void BinaryWriter::WriteText(const QString& text) {
 
 void BinaryWriter::WriteMagic(const char* magic) { WriteBytes(magic, qint64(std::strlen(magic))); }
 
+BinaryReader::BinaryReader(QIODevice& device)
+    : device_(device), size_(device.isSequential() ? -1 : device.size()) {}
+
 bool BinaryReader::ReadBytes(char* data, qint64 size) {
     if (error_)
         return false;
@@ -84,7 +87,7 @@ bool BinaryReader::CheckMagic(const char* magic) {
 }
 
 qint64 BinaryReader::Remaining() const {
-    if (device_.isSequential())
+    if (size_ < 0)
         return device_.bytesAvailable();
-    return device_.size() - device_.pos();
+    return size_ - device_.pos();
 }

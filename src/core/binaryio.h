@@ -36,7 +36,7 @@ private:
 // 0 or an empty text and the reader stays in its error state.
 class BinaryReader final {
 public:
-    explicit BinaryReader(QIODevice& device) : device_(device) {}
+    explicit BinaryReader(QIODevice& device);
 
     qint32 ReadInt32();
     quint8 ReadByte();
@@ -54,5 +54,6 @@ private:
     bool ReadBytes(char* data, qint64 size);
 
     QIODevice& device_;
+    qint64 size_; // of a random-access device, taken once; -1 for a stream
     bool error_ = false;
 };

@@ -1,10 +1,10 @@
 #include "core/rconfig.h"
 
 #include "core/binaryio.h"
+#include "core/filereading.h"
 #include "core/messages.h"
 #include "core/units.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -70,15 +70,23 @@ void RConfig::AddRecentFile(const QString& path) {
         RecentFiles.removeLast();
 }
 
+void RConfig::SetLastFolder(const QString& folder) {
+    if (folder.toUtf8().size() <= MaxTextBytes)
+        LastFolder = folder;
+}
+
 bool RConfig::Read() {
     QFile file(FileName);
-    if (!file.open(QIODevice::ReadOnly))
+    switch (OpenRegularFile(file)) {
+    case OpenOutcome::Opened:
+        return ReadFrom(file);
+    case OpenOutcome::Unreadable:
         return false;
-    QByteArray bytes = file.readAll();
-    file.close();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return ReadFrom(buffer);
+    case OpenOutcome::NotAFile:
+        break;
+    }
+    RejectFile();
+    return false;
 }
 
 bool RConfig::ReadFrom(QIODevice& device) {
@@ -108,10 +116,14 @@ bool RConfig::ReadFrom(QIODevice& device) {
     }
     if (ok)
         return true;
+    RejectFile();
+    return false;
+}
+
+void RConfig::RejectFile() {
     ShowError(QStringLiteral("The configuration file '") + FileName +
               QStringLiteral("' is incorrect. Reseting to defaults."));
     ResetAll();
-    return false;
 }
 
 bool RConfig::WriteTo(QIODevice& device) const {
@@ -126,7 +138,9 @@ bool RConfig::WriteTo(QIODevice& device) const {
     writer.WriteInt32(qint32(RecentFiles.size()));
     for (const QString& path : RecentFiles)
         writer.WriteText(path);
-    writer.WriteText(LastFolder);
+    // The folder is only a convenience: one the file cannot hold is dropped
+    // rather than costing the preferences and the placement.
+    writer.WriteText(LastFolder.toUtf8().size() <= MaxTextBytes ? LastFolder : QString());
     writer.WriteInt32(Maximized);
     writer.WriteInt32(Left);
     writer.WriteInt32(Top);
@@ -138,6 +152,10 @@ bool RConfig::WriteTo(QIODevice& device) const {
 
 bool RConfig::Write() const {
     QSaveFile file(FileName);
+    // Replacing through a new file keeps the old one whole if writing fails;
+    // where the folder forbids new files but the file itself may be written
+    // (a shared folder), writing in place is the only way left.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         ShowError(QStringLiteral("Could not open file '") + FileName +
                   QStringLiteral("' for writing."));

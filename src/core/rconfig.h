@@ -33,7 +33,8 @@ public:
     // Reads FileName. A missing file returns false quietly; a damaged one is
     // reported, and every member but FileName then takes its initial value.
     bool Read();
-    // Writes FileName, replacing it only once the new file is complete.
+    // Writes FileName, replacing it only once the new file is complete (in
+    // place where the folder allows no new file).
     bool Write() const;
     // The same on any device; Read reports damage in FileName's name.
     bool ReadFrom(QIODevice& device);
@@ -47,10 +48,15 @@ public:
     // Puts the path at the front (a differently cased duplicate is removed)
     // and keeps at most four entries.
     void AddRecentFile(const QString& path);
+    // A folder longer than the file can hold is not remembered; the folder
+    // remembered before stays.
+    void SetLastFolder(const QString& folder);
 
     // "Kelvo.cfg" in the folder of the running program.
     static QString ProgramFolderFileName();
 
 private:
     void ResetAll();
+    // Reports a damaged or foreign file and takes the initial values.
+    void RejectFile();
 };

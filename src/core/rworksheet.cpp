@@ -2,9 +2,9 @@
 
 #include "core/binaryio.h"
 #include "core/calctypes.h"
+#include "core/filereading.h"
 #include "core/messages.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 
@@ -38,16 +38,20 @@ void RWorksheet::CreateDefault(const CalculatorCatalog& catalog) {
 
 bool RWorksheet::Read(const CalculatorCatalog& catalog) {
     QFile file(FileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    switch (OpenRegularFile(file)) {
+    case OpenOutcome::Opened:
+        break;
+    case OpenOutcome::Unreadable:
         ShowError(QStringLiteral("Could not read the file '") + FileName + QStringLiteral("'."));
         return false;
+    case OpenOutcome::NotAFile:
+        ShowError(QStringLiteral("The file '") + FileName +
+                  QStringLiteral("' did not contain a valid worksheet."));
+        return false;
     }
-    // Reading from memory spares a system call per item.
-    QByteArray bytes = file.readAll();
-    file.close();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return ReadFrom(buffer, catalog);
+    // Read straight from the file: a foreign file is refused after its first
+    // four bytes, and nothing is held that the file does not really have.
+    return ReadFrom(file, catalog);
 }
 
 bool RWorksheet::ReadFrom(QIODevice& device, const CalculatorCatalog& catalog) {
@@ -91,6 +95,10 @@ bool RWorksheet::WriteTo(QIODevice& device) const {
 
 bool RWorksheet::Write() const {
     QSaveFile file(FileName);
+    // Replacing through a new file keeps the old one whole if writing fails;
+    // where the folder forbids new files but the file itself may be written
+    // (a shared folder), writing in place is the only way left.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         ShowError(QStringLiteral("Could not open file '") + FileName +
                   QStringLiteral("' for writing."));

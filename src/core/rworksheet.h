@@ -28,8 +28,9 @@ public:
     void CreateDefault(const CalculatorCatalog& catalog);
     // Reads FileName; on failure the reader has shown its message.
     bool Read(const CalculatorCatalog& catalog);
-    // Writes FileName, replacing it only once the new file is complete; on
-    // failure the writer has shown its message. Modified is left alone.
+    // Writes FileName, replacing it only once the new file is complete (in
+    // place where the folder allows no new file); on failure the writer has
+    // shown its message. Modified is left alone.
     bool Write() const;
 
     // The same on any device; messages name FileName.

@@ -241,7 +241,23 @@ void TestRConfig::overlongPathIsNotRemembered() {
     config.AddRecentFile(QStringLiteral("/a"));
     config.AddRecentFile(QStringLiteral("/") + QString(1100, u'd'));
     QCOMPARE(config.RecentFiles, QStringList{"/a"});
+    config.SetLastFolder(QStringLiteral("/f/"));
+    config.SetLastFolder(QStringLiteral("/") + QString(1100, u'd'));
+    QCOMPARE(config.LastFolder, QStringLiteral("/f/"));
     QVERIFY(config.Write());
+
+    // Put there by other means, such a folder is left out and the rest written.
+    config.LastFolder = QStringLiteral("/") + QString(1100, u'd');
+    config.Precision = 4;
+    MessageRecorder messages;
+    QVERIFY(config.Write());
+    QVERIFY(messages.boxes.isEmpty());
+    RConfig read;
+    read.FileName = config.FileName;
+    QVERIFY(read.Read());
+    QVERIFY(read.LastFolder.isEmpty());
+    QCOMPARE(read.RecentFiles, QStringList{"/a"});
+    QCOMPARE(read.Precision, 4);
 }
 
 void TestRConfig::resetPreferencesKeepsTheRest() {
@@ -286,7 +302,7 @@ void TestRConfig::writeFailureKeepsOldFile() {
     config.FileName = Path(QStringLiteral("keep.cfg"));
     QVERIFY(config.Write());
     messages.Reset();
-    config.LastFolder = QString(1100, u'f'); // more than the file may hold
+    config.RecentFiles = {QString(1100, u'p')}; // more than the file may hold
     QVERIFY(!config.Write());
     QCOMPARE(messages.boxes, QStringList{QStringLiteral("Error: Error writing to file file '%1'.")
                                              .arg(config.FileName)});

@@ -23,6 +23,7 @@
 #include <QTreeWidget>
 #include <QtEndian>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +54,8 @@ public:
     // the text as filled in.
     QList<std::optional<QString>> texts;
     int unscripted = 0; // calls that found no scripted answer (they cancel)
+    // Called for each message box, where a real one would run its own event loop.
+    std::function<void()> whileMessageShown;
 
     void AcceptProposal() { texts << std::optional<QString>(QString()); }
     void EnterText(const QString& text) {
@@ -94,6 +97,8 @@ public:
         record.text = text;
         record.kind = kind;
         records << record;
+        if (whileMessageShown)
+            whileMessageShown();
     }
     bool GetOpenFileName(QWidget*, const QString& title, const QString& folder,
                          QString& path) override {

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+class AdvicePopup;
+class QWidget;
 class RCalculation;
 class RConfig;
 class RWorksheet;
@@ -15,6 +17,10 @@ struct AppContext {
     RCalculation* calculation = nullptr; // the current calculation
     TFormProblem* calculator = nullptr;  // the calculator now shown
     std::function<void(int context)> showHelp;
+    // The antenna calculator's advice window, centred over the main
+    // window's central panel (over the calculator's own panel when none).
+    AdvicePopup* advice = nullptr;
+    QWidget* centralPanel = nullptr;
     // Set while a form writes into its own controls, so that the edits'
     // change handlers do not take display texts back into the fields.
     bool loading = false;

@@ -467,6 +467,14 @@ void TFormProblem::EditValueChange(int tag) {
     const int index = tag / 10;
     if (!calculation || !edit || index >= calculation->FieldCount())
         return;
+    // Only the form itself writes into the unknown's read-only box, and always
+    // under the loading flag. Whatever else changed it (a programmatic cut or
+    // paste, an assistive tool setting the text) is undone, so that the field
+    // keeps what the calculation stored.
+    if (edit->isReadOnly()) {
+        ShowField(index);
+        return;
+    }
     RField& field = calculation->Field(index);
     if (tag % 10 == 2)
         field.imagText = edit->text();
@@ -492,10 +500,24 @@ void TFormProblem::RadioClick(int tag) {
     RField& field = calculation->Field(index);
     if (unit == field.unitIndex)
         return;
-    if (!field.text.isEmpty() && IsNumber(field.text))
-        field.text = StoredNumberText(FromBaseUnits(field.GetReal(), unit, field.unitKind));
-    if (!field.imagText.isEmpty() && IsNumber(field.imagText))
-        field.imagText = StoredNumberText(FromBaseUnits(field.GetImag(), unit, field.unitKind));
+    // The same quantity in the new unit; a text that is empty or no number
+    // stays as it is.
+    auto converted = [&field, unit](const QString& text, double value, QString& out) {
+        if (text.isEmpty() || !IsNumber(text))
+            return true;
+        const double inUnit = FromBaseUnits(value, unit, field.unitKind);
+        out = StoredNumberText(inUnit);
+        return std::isfinite(inUnit);
+    };
+    QString real = field.text;
+    QString imag = field.imagText;
+    // A quantity the new unit cannot hold (1e300 F in pF) keeps its unit.
+    if (!converted(field.text, field.GetReal(), real) ||
+        !converted(field.imagText, field.GetImag(), imag)) {
+        ShowField(index);
+        return;
+    }
+    field.SetTexts(real, imag);
     field.unitIndex = unit;
     ShowField(index);
     SetModified();
@@ -590,11 +612,17 @@ bool TFormProblem::StoreResult(int fieldIndex, const Complex& value, int unitInd
     RCalculation* calculation = Calculation();
     if (!calculation || fieldIndex >= calculation->FieldCount())
         return false;
-    if (!IsFinite(value)) {
+    RField& field = calculation->Field(fieldIndex);
+    // A value that is finite in the base unit may still overflow in a small
+    // unit (1e300 F written in pF).
+    const int unit = unitIndex == -1 ? field.unitIndex : unitIndex;
+    const Complex written(FromBaseUnits(value.re, unit, field.unitKind),
+                          FromBaseUnits(value.im, unit, field.unitKind));
+    if (!IsFinite(value) || !IsFinite(written)) {
         ShowWarning(NoSolutionMessage());
         return false;
     }
-    calculation->Field(fieldIndex).SetComplex(value.re, value.im, unitIndex);
+    field.SetComplex(value.re, value.im, unitIndex);
     ShowField(fieldIndex);
     SetModified();
     ClearWarning();

@@ -47,17 +47,26 @@ TFormSplash::TFormSplash(QWidget* parent)
     QPalette palette = labelVersion_->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     labelVersion_->setPalette(palette);
+    // Text needs the fonts, whose first use costs as much as the rest of the
+    // splash together: the version follows right after the picture is up.
+    labelVersion_->hide();
+
+    timerSplash_->setObjectName(QStringLiteral("TimerSplash"));
+    timerSplash_->setSingleShot(true);
+    timerSplash_->setInterval(DefaultInterval);
+    connect(timerSplash_, &QTimer::timeout, this, &TFormSplash::TimerSplashTimer);
+}
+
+void TFormSplash::ShowVersion() {
+    if (!labelVersion_->isHidden())
+        return;
     QFont font = labelVersion_->font();
     font.setBold(true);
     font.setPointSize(11);
     labelVersion_->setFont(font);
     PlaceVersionLabel();
     labelVersion_->raise();
-
-    timerSplash_->setObjectName(QStringLiteral("TimerSplash"));
-    timerSplash_->setSingleShot(true);
-    timerSplash_->setInterval(DefaultInterval);
-    connect(timerSplash_, &QTimer::timeout, this, &TFormSplash::TimerSplashTimer);
+    labelVersion_->show();
 }
 
 void TFormSplash::PlaceVersionLabel() {
@@ -77,9 +86,23 @@ void TFormSplash::Start(QWidget* mainWindow) {
     show();
     raise();
     timerSplash_->start();
-    // The program goes on creating its forms before the event loop runs; the
-    // splash must be on screen meanwhile.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TFormSplash::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (painted_)
+        return;
+    painted_ = true;
+    // Queued: the painting reaches the screen when this event is done.
+    QMetaObject::invokeMethod(this, &TFormSplash::AnnouncePainted, Qt::QueuedConnection);
+}
+
+void TFormSplash::AnnouncePainted() {
+    if (announced_)
+        return;
+    announced_ = true;
+    ShowVersion();
+    emit FirstPainted();
 }
 
 void TFormSplash::SetInterval(int ms) {
@@ -88,6 +111,7 @@ void TFormSplash::SetInterval(int ms) {
 
 void TFormSplash::TimerSplashTimer() {
     timerSplash_->stop();
+    AnnouncePainted(); // a splash that never got on the screen still hands over
     if (mainWindow_) {
         mainWindow_->show();
     }

@@ -17,8 +17,9 @@ public:
 
     explicit TFormSplash(QWidget* parent = nullptr);
 
-    // Shows the splash centred on the screen, starts the timer and lets the
-    // splash paint once; mainWindow is shown when the timer fires.
+    // Shows the splash centred on the screen and starts the timer;
+    // mainWindow is shown when the timer fires. The splash paints once the
+    // event loop runs.
     void Start(QWidget* mainWindow);
 
     QLabel* ImageSplash() const { return imageSplash_; }
@@ -27,12 +28,26 @@ public:
     // Tests shorten the wait; the program keeps the default.
     void SetInterval(int ms);
 
+signals:
+    // Once, as soon as the first painting of the splash (the picture) has
+    // gone to the screen; at the latest just before it hands over to the main
+    // window. The version label is shown then, and the program creates its
+    // other forms, so that neither delays the picture.
+    void FirstPainted();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void TimerSplashTimer();
+    void AnnouncePainted();
+    void ShowVersion();
     void PlaceVersionLabel();
 
     QLabel* imageSplash_;
     QLabel* labelVersion_;
     QTimer* timerSplash_;
     QPointer<QWidget> mainWindow_;
+    bool painted_ = false;
+    bool announced_ = false;
 };

@@ -4,6 +4,7 @@
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
 #include "ui/calculators/calculatorforms.h"
+#include "ui/calculators/rf/tformmessage.h"
 #include "ui/framework/tformproblem.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
@@ -41,9 +42,11 @@ constexpr int TypeRole = Qt::UserRole;
 constexpr int ImageRole = Qt::UserRole + 1;
 
 QIcon TreeIcon(int image) {
-    static const char* const names[] = {":/icons/tree-type.png", ":/icons/tree-type-shown.png",
-                                        ":/icons/tree-folder.png"};
-    return QIcon(QString::fromLatin1(names[image]));
+    // Loaded once: every node of a kind shares its icon.
+    static const QIcon icons[] = {QIcon(QStringLiteral(":/icons/tree-type.png")),
+                                  QIcon(QStringLiteral(":/icons/tree-type-shown.png")),
+                                  QIcon(QStringLiteral(":/icons/tree-folder.png"))};
+    return icons[image];
 }
 
 void SetImage(QTreeWidgetItem* item, int image) {
@@ -62,6 +65,19 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Kelvo - Untitled"));
     resize(698, 492);
 
+    help_ = new HelpViewer(this);
+    context_.showHelp = [this](int topic) { help_->ShowTopic(topic); };
+
+    SetMessageSink(this);
+    qApp->installEventFilter(this);
+}
+
+void TFormMain::FormCreate() {
+    // The controls are built once, with the other forms: at start-up that is
+    // after the splash has been painted, which they would otherwise delay
+    // (the first use of fonts, the tree, the icons).
+    if (splitter_)
+        return;
     auto* splitter = splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("SplitterMain"));
     splitter->setHandleWidth(4);
@@ -80,6 +96,7 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
 
     auto* main = new QWidget(splitter);
     main->setObjectName(QStringLiteral("PanelMain"));
+    context_.centralPanel = main;
     auto* mainLayout = new QVBoxLayout(main);
     mainLayout->setContentsMargins(0, 0, 0, 0);
     mainLayout->setSpacing(0);
@@ -114,12 +131,6 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     statusBar()->addPermanentWidget(spare);
 
     BuildMenu();
-
-    help_ = new HelpViewer(this);
-    context_.showHelp = [this](int topic) { help_->ShowTopic(topic); };
-
-    SetMessageSink(this);
-    qApp->installEventFilter(this);
 }
 
 TFormMain::~TFormMain() {
@@ -297,6 +308,7 @@ void TFormMain::BuildMenu() {
 }
 
 void TFormMain::CreateForms(TFormSplash* splash) {
+    FormCreate();
     if (options_)
         return;
     options_ = new TFormOptions(dialogs_, [this](int topic) { help_->ShowTopic(topic); }, this);
@@ -310,6 +322,9 @@ void TFormMain::CreateForms(TFormSplash* splash) {
         }
         calculatorTable_[size_t(type)] = CreateCalculatorForm(type, context_);
     }
+    // Hidden until the antenna calculator has advice; it goes with the window.
+    message_ = new TFormMessage(this);
+    context_.advice = message_;
     // The page fits the largest calculator, so the window keeps its size
     // when the user goes from one type to another.
     QSize largest;
@@ -359,6 +374,15 @@ void TFormMain::showEvent(QShowEvent* event) {
     if (!shown_) {
         shown_ = true;
         FormShow();
+        // A message box during the first showing (a damaged configuration, a
+        // worksheet that cannot be opened) runs its own event loop while the
+        // window is not yet on the screen. Under X without a window manager
+        // the native window then hands back the size it was created with,
+        // below the layout's minimum; the placement chosen stands.
+        if (!isMaximized() && QRect(pos(), size()) != placement_) {
+            move(placement_.topLeft());
+            resize(placement_.size());
+        }
     }
 }
 
@@ -394,6 +418,7 @@ void TFormMain::ApplyWindowPlacement() {
     }
     move(bounds.topLeft());
     resize(bounds.size());
+    placement_ = QRect(pos(), size());
     splitter_->setSizes({treeWidth_, std::max(1, bounds.width() - treeWidth_)});
     if (config_->Maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -408,6 +433,9 @@ void TFormMain::StoreWindowPlacement() {
         bounds = normalGeometry();
         bounds.translate(frameGeometry().topLeft() - geometry().topLeft());
     }
+    // A platform may leave a window smaller than its layout allows (X without
+    // a window manager does); the next run must not start that small.
+    bounds.setSize(bounds.size().expandedTo(minimumSize()));
     config_->Left = bounds.left();
     config_->Top = bounds.top();
     config_->Width = bounds.width();
@@ -444,7 +472,7 @@ bool TFormMain::event(QEvent* event) {
     // an empty hint leaves it alone.
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        if (!tip.isEmpty())
+        if (!tip.isEmpty() && status_)
             status_->ShowText(tip);
         return true;
     }
@@ -474,9 +502,15 @@ void TFormMain::ShowBox(MessageBoxKind kind, const QString& text) {
     dialogs_.ShowMessage(parent ? parent : this, kind, text);
 }
 
-void TFormMain::ShowWarning(const QString& text) { status_->ShowWarning(text); }
+void TFormMain::ShowWarning(const QString& text) {
+    if (status_)
+        status_->ShowWarning(text);
+}
 
-void TFormMain::ClearWarning() { status_->Clear(); }
+void TFormMain::ClearWarning() {
+    if (status_)
+        status_->Clear();
+}
 
 void TFormMain::Terminate() {
     // The program ends once the event that failed has been handled.

@@ -21,6 +21,7 @@ class RStatusPanel;
 class RTabControl;
 class RWorksheet;
 class TFormAbout;
+class TFormMessage;
 class TFormOptions;
 class TFormProblem;
 class TFormSplash;
@@ -36,7 +37,8 @@ public:
     explicit TFormMain(UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    // The forms besides the main window, created once after the splash is up.
+    // The window's own controls and the forms besides it, created once after
+    // the splash has been painted (or at the first showing, whichever comes first).
     void CreateForms(TFormSplash* splash = nullptr);
     // A worksheet to open once the window is first shown.
     void SetStartupFile(const QString& path) { startupFile_ = path; }
@@ -73,6 +75,7 @@ public:
     RStatusPanel* StatusPanel() const { return status_; }
     HelpViewer* Help() const { return help_; }
     TFormOptions* Options() const { return options_; }
+    TFormMessage* Message() const { return message_; }
     bool IsShutDown() const { return shutDown_; }
 
     void MenuNewWorksheetClick();
@@ -118,6 +121,7 @@ private:
     QString GetTypeName(int type) const override;
     void InitCalculation(int type, RCalculation& calculation) const override;
 
+    void FormCreate();
     void BuildMenu();
     void BuildTree();
     QWidget* BuildHeader(const QString& panelName, const QString& labelName, const QString& text,
@@ -145,6 +149,7 @@ private:
     HelpViewer* help_ = nullptr;
     TFormOptions* options_ = nullptr;
     TFormAbout* about_ = nullptr;
+    TFormMessage* message_ = nullptr; // the antenna calculator's advice
 
     QSplitter* splitter_ = nullptr;
     int treeWidth_ = 173;
@@ -155,6 +160,7 @@ private:
     QAction* historySeparator_ = nullptr;
     std::array<QAction*, 4> history_{};
 
+    QRect placement_; // where the first showing put the window
     QString startupFile_;
     QString configFileName_;
     bool shown_ = false;

@@ -28,6 +28,12 @@ constexpr int MaxNameLength = 255;
 
 QLineEdit* FocusedEdit() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
 
+// The unknown's box is read-only: the commands that change a text leave it alone.
+QLineEdit* FocusedWritableEdit() {
+    QLineEdit* edit = FocusedEdit();
+    return edit && !edit->isReadOnly() ? edit : nullptr;
+}
+
 } // namespace
 
 void TFormMain::DropWorksheet() {
@@ -130,7 +136,7 @@ bool TFormMain::SaveWorksheetAs() {
 void TFormMain::StoreLastFolder(const QString& path) {
     const QString folder = ExtractFilePath(path);
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
-        config_->LastFolder = folder;
+        config_->SetLastFolder(folder);
 }
 
 void TFormMain::UpdateHistoryMenu() {
@@ -172,7 +178,7 @@ void TFormMain::MenuExitClick() {
 }
 
 void TFormMain::MenuCutClick() {
-    if (QLineEdit* edit = FocusedEdit())
+    if (QLineEdit* edit = FocusedWritableEdit())
         edit->cut();
 }
 
@@ -182,13 +188,13 @@ void TFormMain::MenuCopyClick() {
 }
 
 void TFormMain::MenuPasteClick() {
-    if (QLineEdit* edit = FocusedEdit())
+    if (QLineEdit* edit = FocusedWritableEdit())
         edit->paste();
 }
 
 void TFormMain::MenuDeleteClick() {
-    QLineEdit* edit = FocusedEdit();
-    if (edit && edit->hasSelectedText() && !edit->isReadOnly())
+    QLineEdit* edit = FocusedWritableEdit();
+    if (edit && edit->hasSelectedText())
         edit->del();
 }
 

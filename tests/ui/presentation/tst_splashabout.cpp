@@ -51,6 +51,16 @@ QPoint ScreenCentre() {
     return QGuiApplication::primaryScreen()->availableGeometry().center();
 }
 
+// Shows the splash until its first painting has gone to the screen, when its
+// version label is put up; the splash does not hand over.
+bool ShowUntilPainted(TFormSplash& splash, QWidget& mainWindow) {
+    QSignalSpy painted(&splash, &TFormSplash::FirstPainted);
+    splash.Start(&mainWindow);
+    const bool ok = painted.wait(2000) || painted.count() == 1;
+    splash.Timer()->stop();
+    return ok;
+}
+
 } // namespace
 
 class TestSplashAbout : public QObject {
@@ -61,6 +71,8 @@ private slots:
     void splashIsBorderlessAndTakesThePictureSize();
     void splashVersionLabel();
     void versionLabelSitsOnADarkPartOfThePicture();
+    void firstPaintedAnnouncedOnce_data();
+    void firstPaintedAnnouncedOnce();
     void splashHandsOverToTheMainWindowInOneStep();
     void splashIsCentredOnTheScreen();
     void aboutTexts_data();
@@ -100,6 +112,8 @@ void TestSplashAbout::splashIsBorderlessAndTakesThePictureSize() {
 
 void TestSplashAbout::splashVersionLabel() {
     TFormSplash splash;
+    QWidget mainWindow;
+    QVERIFY(ShowUntilPainted(splash, mainWindow));
     QLabel* label = splash.findChild<QLabel*>(QStringLiteral("LabelVersion"));
     QVERIFY(label);
     QCOMPARE(label->text(), QStringLiteral("v2.0.1"));
@@ -114,6 +128,8 @@ void TestSplashAbout::splashVersionLabel() {
 
 void TestSplashAbout::versionLabelSitsOnADarkPartOfThePicture() {
     TFormSplash splash;
+    QWidget mainWindow;
+    QVERIFY(ShowUntilPainted(splash, mainWindow));
     QLabel* label = splash.findChild<QLabel*>(QStringLiteral("LabelVersion"));
     const QImage picture = splash.ImageSplash()->pixmap().toImage();
     const qreal scale = picture.devicePixelRatio();
@@ -128,6 +144,48 @@ void TestSplashAbout::versionLabelSitsOnADarkPartOfThePicture() {
         }
     }
     QVERIFY2(brightest < 80, qPrintable(QStringLiteral("brightest %1").arg(brightest)));
+}
+
+void TestSplashAbout::firstPaintedAnnouncedOnce_data() {
+    QTest::addColumn<bool>("onScreen");
+    QTest::newRow("painted") << true;
+    QTest::newRow("never on the screen") << false;
+}
+
+// The program creates its other forms when the splash announces its first
+// painting: exactly once, after the picture has been painted, with the
+// version put up then; a splash that never gets on the screen announces it
+// before it hands over, so that the forms exist when the main window shows.
+void TestSplashAbout::firstPaintedAnnouncedOnce() {
+    QFETCH(bool, onScreen);
+    QWidget mainWindow;
+    TFormSplash splash;
+    QLabel* version = splash.findChild<QLabel*>(QStringLiteral("LabelVersion"));
+    QVERIFY(version->isHidden());
+    int announced = 0;
+    bool mainShownAtAnnouncement = true;
+    bool versionUpAtAnnouncement = false;
+    connect(&splash, &TFormSplash::FirstPainted, &splash, [&] {
+        ++announced;
+        mainShownAtAnnouncement = mainWindow.isVisible();
+        versionUpAtAnnouncement = version->isVisible();
+    });
+    if (onScreen) {
+        splash.SetInterval(300);
+        splash.Start(&mainWindow);
+        QCOMPARE(announced, 0); // not before the event loop has painted it
+        QTRY_COMPARE(announced, 1);
+        QVERIFY(!mainWindow.isVisible());
+        QTRY_VERIFY(mainWindow.isVisible());
+    } else {
+        splash.setAttribute(Qt::WA_DontShowOnScreen);
+        splash.SetInterval(50);
+        splash.Start(&mainWindow);
+        QTRY_VERIFY(mainWindow.isVisible());
+    }
+    QCOMPARE(announced, 1);
+    QVERIFY(!mainShownAtAnnouncement);
+    QVERIFY(versionUpAtAnnouncement);
 }
 
 void TestSplashAbout::splashHandsOverToTheMainWindowInOneStep() {

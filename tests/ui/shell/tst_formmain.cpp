@@ -8,6 +8,7 @@
 #include "ui/shell/rstatuspanel.h"
 #include "ui/shell/tformoptions.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QDirIterator>
 #include <QImage>
@@ -17,6 +18,9 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QUrl>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <functional>
 
@@ -46,12 +50,15 @@ private slots:
     void maximizedPlacement();
     void startupFile_data();
     void startupFile();
+    void firstWindowAfterStartupError_data();
+    void firstWindowAfterStartupError();
     void clickingFolderChangesNothing_data();
     void clickingFolderChangesNothing();
     void clickingTypeShowsIt_data();
     void clickingTypeShowsIt();
     void keyboardSelectionDoesNotSwitch();
     void warningAndClear();
+    void warningReachesAssistiveTechnology();
     void recentEntryHintShowsPath();
     void helpTopics();
     void calculatorHelp();
@@ -396,6 +403,40 @@ void TestFormMain::startupFile() {
     QCOMPARE(QApplication::focusWidget(), h.Edit(QStringLiteral("EditR1")));
 }
 
+void TestFormMain::firstWindowAfterStartupError_data() {
+    QTest::addColumn<bool>("damagedConfiguration"); // else a missing start-up file
+    QTest::newRow("missing start-up file") << false;
+    QTest::newRow("damaged configuration") << true;
+}
+
+// A message box during the first showing runs its own event loop before the
+// window is on the screen. The window still takes the placement's size, at
+// least its minimum, and never stores less.
+void TestFormMain::firstWindowAfterStartupError() {
+    QFETCH(bool, damagedConfiguration);
+    MainWindowHarness h;
+    if (damagedConfiguration)
+        QVERIFY(WorksheetBytes().Magic("%CF1").Save(h.ConfigPath()));
+    else
+        h.Window().SetStartupFile(h.Path(QStringLiteral("does-not-exist.kvw")));
+    h.dialogs.whileMessageShown = [] { QTest::qWait(50); };
+    QVERIFY(h.Start());
+    TFormMain& w = h.Window();
+    QCOMPARE(h.dialogs.Messages().size(), 1);
+    const QSize minimum = w.minimumSize();
+    QVERIFY(minimum.width() > 673 || minimum.height() > 495); // the layout is the larger
+    QCOMPARE(w.size(), QSize(673, 495).expandedTo(minimum));
+    QCOMPARE(w.windowHandle()->size(), w.size());
+
+    // Whatever size the platform gives the window, less than its minimum is not kept.
+    w.windowHandle()->resize(minimum - QSize(40, 30));
+    QTest::qWait(50);
+    w.close();
+    const QByteArray bytes = h.ConfigBytes();
+    QVERIFY(Int32At(bytes, 104) >= minimum.width());
+    QVERIFY(Int32At(bytes, 108) >= minimum.height());
+}
+
 void TestFormMain::clickingFolderChangesNothing_data() {
     QTest::addColumn<QString>("folder");
     for (const char* folder : {"Simple Circuits", "Reactance", "Networks", "Conversions"})
@@ -490,6 +531,94 @@ void TestFormMain::warningAndClear() {
     QVERIFY(!HasColor(cleared, QColor(0x00, 0x00, 0x80)));
     QVERIFY(!HasColor(cleared, Qt::white));
     QVERIFY(h.dialogs.records.isEmpty());
+}
+
+namespace {
+
+using AccessibleEvents = QList<QPair<QObject*, QAccessible::Event>>;
+AccessibleEvents accessibleEvents;
+
+void RecordAccessibleEvent(QAccessibleEvent* event) {
+    accessibleEvents.append({event->object(), event->type()});
+}
+
+bool InAccessibleTree(QAccessibleInterface* node, QObject* wanted) {
+    if (!node)
+        return false;
+    if (node->object() == wanted)
+        return true;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (InAccessibleTree(node->child(i), wanted))
+            return true;
+    return false;
+}
+
+} // namespace
+
+// What a screen reader gets from the status panel, which is drawn by hand:
+// while it shows a warning, its accessible name and description are exactly
+// the warning; while it is empty, its name says what it is ("Status line")
+// and its description is empty. Each change sends the name and description
+// change events.
+void TestFormMain::warningReachesAssistiveTechnology() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    RStatusPanel* status = h.Window().StatusPanel();
+    QVERIFY(InAccessibleTree(QAccessible::queryAccessibleInterface(&h.Window()), status));
+    QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(status);
+    QVERIFY(panel);
+    QCOMPARE(panel->role(), QAccessible::StaticText);
+    QCOMPARE(panel->text(QAccessible::Name), QStringLiteral("Status line"));
+    QCOMPARE(panel->text(QAccessible::Description), QString());
+
+    // As when a screen reader is running: only then are the events sent.
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    accessibleEvents.clear();
+    const QAccessible::UpdateHandler previous =
+        QAccessible::installUpdateHandler(RecordAccessibleEvent);
+    const AccessibleEvents changed{{status, QAccessible::NameChanged},
+                                   {status, QAccessible::DescriptionChanged}};
+    auto panelEvents = [status] {
+        AccessibleEvents found;
+        for (const auto& event : accessibleEvents)
+            if (event.first == status)
+                found << event;
+        accessibleEvents.clear();
+        return found;
+    };
+
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("-"));
+    h.Click(QStringLiteral("ButtonCalculate"));
+    const QString warning =
+        QStringLiteral("Error: Real value for R1 did not contain a valid number.");
+    QCOMPARE(status->Text(), warning);
+    QCOMPARE(panel->text(QAccessible::Name), warning);
+    QCOMPARE(panel->text(QAccessible::Description), warning);
+    QCOMPARE(panelEvents(), changed);
+
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("1e"));
+    h.Click(QStringLiteral("ButtonCalculate"));
+    QCOMPARE(panelEvents(), AccessibleEvents()); // the same warning again
+
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("100"));
+    h.Type(QStringLiteral("EditR2"), QStringLiteral("x"));
+    h.Click(QStringLiteral("ButtonCalculate"));
+    QCOMPARE(panel->text(QAccessible::Name),
+             QStringLiteral("Error: Real value for R2 did not contain a valid number."));
+    QCOMPARE(panelEvents(), changed);
+
+    h.Type(QStringLiteral("EditR2"), QStringLiteral("100"));
+    h.Click(QStringLiteral("ButtonCalculate"));
+    QVERIFY(!h.Edit(QStringLiteral("EditRout"))->text().isEmpty());
+    QVERIFY(status->Text().isEmpty());
+    QCOMPARE(panel->text(QAccessible::Name), QStringLiteral("Status line"));
+    QCOMPARE(panel->text(QAccessible::Description), QString());
+    QCOMPARE(panelEvents(), changed);
+    QAccessible::installUpdateHandler(previous);
+    platform->setActive(false);
 }
 
 void TestFormMain::recentEntryHintShowsPath() {

@@ -4,7 +4,14 @@
 
 #include "support/mainwindowharness.h"
 
+#include "ui/framework/tformproblem.h"
+
+#include <QAccessible>
 #include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+
+#include <functional>
 
 class TestFormMainCommands : public QObject {
     Q_OBJECT
@@ -22,6 +29,8 @@ private slots:
     void editCommands();
     void ctrlAIsSaveAsInsideEdit();
     void ctrlDelIsMenuDelete();
+    void unknownBoxKeepsItsText_data();
+    void unknownBoxKeepsItsText();
 };
 
 namespace {
@@ -294,6 +303,110 @@ void TestFormMainCommands::ctrlDelIsMenuDelete() {
     QTest::keyClick(edit, Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(edit->text(), QStringLiteral("34"));
     QCOMPARE(h.Window().CurrentCalculation()->Field(0).text, QStringLiteral("34"));
+}
+
+using EditAction = std::function<void(MainWindowHarness&, QLineEdit*)>;
+Q_DECLARE_METATYPE(EditAction)
+
+void TestFormMainCommands::unknownBoxKeepsItsText_data() {
+    QTest::addColumn<EditAction>("action");
+    QTest::addColumn<bool>("copies"); // the box's text reaches the clipboard
+    auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+        return EditAction([k, modifiers](MainWindowHarness&, QLineEdit* edit) {
+            QTest::keyClick(edit, k, modifiers);
+        });
+    };
+    auto menu = [](const char* name) {
+        return EditAction(
+            [name](MainWindowHarness& h, QLineEdit*) { h.Trigger(QString::fromLatin1(name)); });
+    };
+    QTest::newRow("typing") << EditAction([](MainWindowHarness&, QLineEdit* edit) {
+        QTest::keyClicks(edit, QStringLiteral("5"));
+    }) << false;
+    QTest::newRow("Backspace") << key(Qt::Key_Backspace) << false;
+    QTest::newRow("Ctrl+X") << key(Qt::Key_X, Qt::ControlModifier) << false;
+    QTest::newRow("Ctrl+V") << key(Qt::Key_V, Qt::ControlModifier) << false;
+    QTest::newRow("Shift+Delete") << key(Qt::Key_Delete, Qt::ShiftModifier) << false;
+    QTest::newRow("Shift+Insert") << key(Qt::Key_Insert, Qt::ShiftModifier) << false;
+    QTest::newRow("Ctrl+Z") << key(Qt::Key_Z, Qt::ControlModifier) << false;
+    QTest::newRow("Edit > Cut") << menu("MenuCut") << false;
+    QTest::newRow("Edit > Paste") << menu("MenuPaste") << false;
+    QTest::newRow("Edit > Delete") << menu("MenuDelete") << false;
+    QTest::newRow("Edit > Copy") << menu("MenuCopy") << true;
+    QTest::newRow("Ctrl+C") << key(Qt::Key_C, Qt::ControlModifier) << true;
+    QTest::newRow("context menu") << EditAction([](MainWindowHarness&, QLineEdit* edit) {
+        std::unique_ptr<QMenu> context(edit->createStandardContextMenu());
+        for (QAction* action : context->actions()) {
+            // What the user can choose there: every entry that is enabled.
+            if (action->isEnabled() && !action->text().contains(QLatin1String("Copy")))
+                action->trigger();
+        }
+    }) << false;
+    QTest::newRow("drop") << EditAction([](MainWindowHarness&, QLineEdit* edit) {
+        QMimeData data;
+        data.setText(QStringLiteral("9"));
+        const QPoint point = edit->rect().center();
+        QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(edit, &enter);
+        QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(edit, &drop);
+    }) << false;
+    QTest::newRow("assistive tool") << EditAction([](MainWindowHarness&, QLineEdit* edit) {
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(edit);
+        if (QAccessibleEditableTextInterface* text = box ? box->editableTextInterface() : nullptr)
+            text->replaceText(0, int(edit->text().size()), QStringLiteral("9"));
+        else if (box)
+            box->setText(QAccessible::Value, QStringLiteral("9"));
+    }) << false;
+}
+
+// Every calculator that marks its unknown's box read-only, now and as more
+// are added: whatever the user does to that box, the box and its field keep
+// the text and the worksheet stays unmodified; only copying works.
+void TestFormMainCommands::unknownBoxKeepsItsText() {
+    QFETCH(EditAction, action);
+    QFETCH(bool, copies);
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    TFormMain& w = h.Window();
+    int checked = 0;
+    for (int type = 1; type <= CalcTypeCount; ++type) {
+        TFormProblem* form = w.Calculator(type);
+        if (!form)
+            continue;
+        w.ShowType(type);
+        RCalculation* calculation = w.CurrentCalculation();
+        QVERIFY(calculation);
+        for (int field = 0; field < calculation->FieldCount(); ++field) {
+            for (int part : {1, 2}) {
+                auto* edit = qobject_cast<QLineEdit*>(form->GetControl(field * 10 + part));
+                if (!edit || !edit->isReadOnly() || !edit->isVisible())
+                    continue;
+                const QString label =
+                    QStringLiteral("%1 %2").arg(form->GetTypeName(), edit->objectName());
+                calculation->Field(field).SetTexts(QStringLiteral("200"), QStringLiteral("7"));
+                form->ShowField(field);
+                const QString shown = edit->text();
+                QVERIFY2(!shown.isEmpty(), qPrintable(label));
+                w.Worksheet()->Modified = false;
+                QApplication::clipboard()->setText(QStringLiteral("9"));
+                edit->setFocus(Qt::MouseFocusReason);
+                edit->selectAll();
+
+                action(h, edit);
+
+                QVERIFY2(edit->text() == shown, qPrintable(label + ": " + edit->text()));
+                QCOMPARE(calculation->Field(field).text, QStringLiteral("200"));
+                QCOMPARE(calculation->Field(field).imagText, QStringLiteral("7"));
+                QVERIFY2(!w.Worksheet()->Modified, qPrintable(label));
+                QCOMPARE(QApplication::clipboard()->text(), copies ? shown : QStringLiteral("9"));
+                ++checked;
+            }
+        }
+    }
+    // The resistor, capacitor and inductor calculators at least.
+    QVERIFY(checked >= 3);
+    QVERIFY(h.dialogs.records.isEmpty());
 }
 
 QTEST_MAIN(TestFormMainCommands)

@@ -16,6 +16,8 @@ private slots:
     void saveAsOntoExistingFile_data();
     void saveAsOntoExistingFile();
     void saveAsIntoMissingFolder();
+    void folderTooLongToRemember_data();
+    void folderTooLongToRemember();
     void openDialogStartsInLastFolder();
     void openFromDialog();
     void openMovesRecentEntryToTop();
@@ -166,6 +168,56 @@ void TestFormMainFiles::saveAsIntoMissingFolder() {
     QVERIFY(w.Worksheet()->Modified);
     QVERIFY(w.Config()->RecentFiles.isEmpty());
     QCOMPARE(w.Config()->LastFolder, QStringLiteral("/nowhere/"));
+}
+
+void TestFormMainFiles::folderTooLongToRemember_data() {
+    QTest::addColumn<bool>("save"); // Save As, else Open
+    QTest::newRow("Save As") << true;
+    QTest::newRow("Open") << false;
+}
+
+// A folder whose path the configuration file cannot hold (over 1023 bytes)
+// is neither remembered nor in the recent list; the configuration is still
+// written at exit with everything else.
+void TestFormMainFiles::folderTooLongToRemember() {
+    QFETCH(bool, save);
+    MainWindowHarness h;
+    QString folder = h.Folder();
+    while (folder.toUtf8().size() <= 1100)
+        folder += QLatin1Char('/') + QString(200, QLatin1Char('d'));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/long.kvw");
+    if (!save)
+        QVERIFY(!WriteWorksheet(path, QStringLiteral("47")).isEmpty());
+    QVERIFY(h.Start());
+    TFormMain& w = h.Window();
+    const QString remembered = h.Folder() + "/";
+    w.Config()->LastFolder = remembered;
+
+    if (save) {
+        h.Type(QStringLiteral("EditR1"), QStringLiteral("47"));
+        h.dialogs.savePaths << path;
+        h.Trigger(QStringLiteral("MenuSaveAs"));
+        QVERIFY(!w.Worksheet()->Modified);
+    } else {
+        h.dialogs.openPaths << path;
+        h.Trigger(QStringLiteral("MenuOpenWorksheet"));
+        QCOMPARE(h.Edit(QStringLiteral("EditR1"))->text(), QStringLiteral("47"));
+    }
+    QCOMPARE(w.windowTitle(), QStringLiteral("Kelvo - long"));
+    QCOMPARE(w.Config()->LastFolder, remembered);
+    QVERIFY(w.Config()->RecentFiles.isEmpty());
+
+    w.Config()->Precision = 6;
+    w.close();
+    QVERIFY(w.IsShutDown());
+    QVERIFY(h.dialogs.Messages().isEmpty());
+    RConfig written;
+    written.FileName = h.ConfigPath();
+    QVERIFY(written.Read());
+    QCOMPARE(written.LastFolder, remembered);
+    QCOMPARE(written.Precision, 6);
+    QCOMPARE(QSize(written.Width, written.Height), w.size());
 }
 
 void TestFormMainFiles::openDialogStartsInLastFolder() {

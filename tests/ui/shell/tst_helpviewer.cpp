@@ -414,8 +414,8 @@ void TestHelpViewer::topicsQuoteTheirMessages_data() {
     QTest::newRow("T network") << 3800
                                << (Invalid(networkNames, true, true)
                                    << "Error: Z1, Z2, and Zin are all zero."
-                                   << "Error: Z3, Z2, and Zout are all zero.")
-                               << QStringList{NoSolution};
+                                   << "Error: Z3, Z2, and Zout are all zero." << NoSolution)
+                               << QStringList{};
     QTest::newRow("SWR") << 3900
                          << (Invalid({"Zant", "Ro"}, false, true)
                              << "Error: Imaginary value for Zant did not contain a valid number."

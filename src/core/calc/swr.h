@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/calc/solved.h"
+
+#include <QString>
+
+#include <optional>
+
+// What a standing-wave ratio says about the power on the line.
+struct SwrReading {
+    double swr = 1;
+    // |Γ|, the share of the voltage wave the load sends back: (SWR − 1) / (SWR + 1).
+    double reflection = 0;
+    // −20·log10 |Γ| in dB: how far below the forward power the reflected
+    // power is. Infinite for a matched load, which reflects nothing.
+    double returnLoss = 0;
+    // −10·log10 (1 − |Γ|²) in dB: the power that does not reach the load.
+    double mismatchLoss = 0;
+};
+
+struct SwrSolved {
+    Solved swr; // the SWR as a real value, or the message why there is none
+    SwrReading reading;
+};
+
+// The SWR on a line of real characteristic impedance terminated by a complex
+// load, both in ohms, and what that SWR means.
+SwrSolved SwrOf(const Complex& load, double lineImpedance);
+
+// The reading of an SWR: nothing for a value below 1 or not finite, which no
+// load and line give.
+std::optional<SwrReading> ReadingOfSwr(double swr);
+
+// "|Γ| 0.3333  Return loss 9.54 dB  Mismatch loss 0.51 dB" at the display
+// precision: |Γ| with that many significant digits as the boxes show their
+// values, the decibels with two decimals fewer than the precision (at least
+// none), since a level is read to a fixed step of a dB rather than to
+// significant digits. An infinite return loss reads "∞ dB".
+QString ReadingText(const SwrReading& reading, int precision);

@@ -1,0 +1,65 @@
+#include "ui/calculators/circuits/tformresonant.h"
+
+#include "core/calc/resonance.h"
+#include "ui/framework/rschematic.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// Fields: 0 the inductance, 1 the capacitance, 2 the frequency.
+std::vector<TFormSolver::Solve> ResonanceSolves() {
+    return {
+        {2, {0, 1}, [](const auto& v) { return ResonantFrequency(v[0], v[1]); }},
+        {0, {2, 1}, [](const auto& v) { return ResonantInductance(v[0], v[1]); }},
+        {1, {2, 0}, [](const auto& v) { return ResonantCapacitance(v[0], v[1]); }},
+    };
+}
+
+} // namespace
+
+TFormResonant::TFormResonant(AppContext& context, QObject* parent)
+    : TFormSolver(context, 18, ResonanceSolves(), parent) {
+    BuildLayout();
+}
+
+void TFormResonant::BuildLayout() {
+    QWidget* inductance = AddBox(TypeBox(0, QStringLiteral("I"), {}));
+    QWidget* capacitance = AddBox(TypeBox(1, QStringLiteral("C"), {}));
+    QWidget* frequency = AddBox(TypeBox(2, QStringLiteral("F"), {}, QString(), true));
+    const int w = std::max({inductance->width(), capacitance->width(), frequency->width()});
+    const int h = std::max({inductance->height(), capacitance->height()});
+
+    // The coil and the capacitor side by side, joined at top and bottom into
+    // one resonant circuit; the frequency above to the right.
+    const int left = 16;
+    const int gap = 48;
+    const int frequencyX = left + w + gap;
+    MoveBox(QStringLiteral("BoxF"), frequencyX, 28);
+    const int tankY = 28 + frequency->height() + 56;
+    MoveBox(QStringLiteral("BoxI"), left, tankY);
+    MoveBox(QStringLiteral("BoxC"), frequencyX, tankY);
+
+    const int topRail = tankY - 24;
+    const int bottomRail = tankY + h + 14;
+    const int inductanceX = left + w / 2;
+    const int capacitanceX = frequencyX + w / 2;
+    RSchematic* drawing = Schematic();
+    drawing->AddLine(QStringLiteral("LineTop"), {inductanceX, topRail}, {capacitanceX, topRail});
+    drawing->AddLine(QStringLiteral("LineBottom"), {inductanceX, bottomRail},
+                     {capacitanceX, bottomRail});
+    for (int x : {inductanceX, capacitanceX}) {
+        drawing->AddLine(QStringLiteral("LineUp%1").arg(x), {x, topRail}, {x, tankY});
+        drawing->AddLine(QStringLiteral("LineDown%1").arg(x), {x, tankY + h}, {x, bottomRail});
+    }
+
+    const int groupsY = bottomRail + 16;
+    QWidget* unknown = AddUnknownGroup(
+        {QStringLiteral("RadioF"), QStringLiteral("RadioI"), QStringLiteral("RadioC")},
+        {left, groupsY});
+    // The buttons stand below the circuit, right of the Unknown group.
+    const int width = std::max(frequencyX + w + 16, left + unknown->width() + 24 + 104);
+    FinishLayout(QSize(width, groupsY + unknown->height() + 12));
+}

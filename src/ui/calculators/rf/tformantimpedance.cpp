@@ -1,0 +1,264 @@
+#include "ui/calculators/rf/tformantimpedance.h"
+
+#include "core/calc/antenna.h"
+#include "core/calctypes.h"
+#include "core/messages.h"
+#include "core/rcalculation.h"
+#include "core/rfield.h"
+#include "ui/calculators/rf/advicepopup.h"
+#include "ui/framework/appcontext.h"
+#include "ui/framework/rschematic.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int Edge = 16;
+constexpr int Gap = 16;
+constexpr int WireGap = 24;
+constexpr int ResultField = 5;
+
+// Moves a box and its caption from the panel into a group of it.
+void Adopt(QWidget* group, QWidget* box, QWidget* caption, QPoint boxPosition) {
+    for (QWidget* widget : {box, caption}) {
+        widget->setParent(group);
+        widget->show();
+    }
+    box->move(boxPosition);
+    caption->move(boxPosition.x(), boxPosition.y() - caption->height() - 1);
+}
+
+} // namespace
+
+TFormAntImpedance::TFormAntImpedance(AppContext& context, QObject* parent)
+    : TFormProblem(context, 20, parent) {
+    BuildLayout();
+}
+
+void TFormAntImpedance::BuildLayout() {
+    QWidget* panel = PanelMain();
+    // In the order the keyboard visits them: the readings, the added
+    // circuit, the result.
+    QWidget* f = AddBox(TypeBox(0, QStringLiteral("F"), {}));
+    QWidget* z = AddBox(TypeBox(1, QStringLiteral("Z"), {}, QStringLiteral("ImageOhm1")));
+    QWidget* swr = AddBox(TypeBox(2, QStringLiteral("SWR"), {}));
+    QWidget* resistor =
+        AddBox(TypeBox(3, QStringLiteral("ZResistor"), {}, QStringLiteral("ImageOhm2")));
+    QWidget* reactance =
+        AddBox(TypeBox(4, QStringLiteral("ZCapacitor"), {}, QStringLiteral("ImageOhm4")));
+    BoxSpec impedance =
+        TypeBox(5, QStringLiteral("Impedance"), {}, QStringLiteral("ImageOhm3"), true);
+    impedance.imagName = QStringLiteral("EditJImpedance");
+    QWidget* result = AddBox(impedance);
+
+    auto caption = [panel](const char* name) {
+        return panel->findChild<QLabel*>(QString::fromLatin1(name));
+    };
+    labelReactance_ = caption("LabelZCapacitor");
+    const int captionHeight = labelReactance_->height() + 1;
+
+    // The readings: three boxes of one height in a row.
+    const int readingHeight = std::max({f->height(), z->height(), swr->height()});
+    for (QWidget* box : {f, z, swr})
+        box->resize(box->width(), readingHeight);
+    const int baseWidth = f->width() + z->width() + swr->width() + 2 * Gap;
+    const int addedHeight = std::max(resistor->height(), reactance->height());
+    resistor->resize(resistor->width(), addedHeight);
+    reactance->resize(reactance->width(), addedHeight);
+    const int addedWidth = resistor->width() + reactance->width() + 3 * WireGap + 2 * 6;
+
+    // The result goes to the top right once the width is known.
+    const int resultY = 8 + captionHeight;
+
+    // The added circuit: a wire from the analyser's output to the antenna
+    // through the added resistor and the capacitor or coil.
+    panelExtra_ = new QWidget(panel);
+    panelExtra_->setObjectName(QStringLiteral("PanelExtra"));
+    const int extraY = resultY + result->height() + 6;
+    const int extraHeight = captionHeight + addedHeight + 4;
+    panelExtra_->setGeometry(0, extraY, addedWidth + 2 * Edge, extraHeight);
+    auto* wiring = new RSchematic(panelExtra_);
+    wiring->setObjectName(QStringLiteral("SchematicExtra"));
+    wiring->setGeometry(panelExtra_->rect());
+    const int wireY = captionHeight + addedHeight / 2;
+    const int inputX = Edge + 6;
+    const int resistorX = inputX + WireGap;
+    const int reactanceX = resistorX + resistor->width() + WireGap;
+    const int antennaX = reactanceX + reactance->width() + WireGap;
+    wiring->AddTerminal(QStringLiteral("CircleInput"), {inputX, wireY});
+    wiring->AddTerminal(QStringLiteral("CircleAntenna"), {antennaX, wireY});
+    wiring->AddLine(QStringLiteral("LineAdded"), {inputX + 5, wireY}, {antennaX - 5, wireY});
+    Adopt(panelExtra_, resistor, caption("LabelZResistor"), {resistorX, captionHeight});
+    Adopt(panelExtra_, reactance, labelReactance_, {reactanceX, captionHeight});
+    auto terminalLabel = [this](const char* name, const QString& text, int centreX, int top) {
+        auto* label = new QLabel(text, panelExtra_);
+        label->setObjectName(QString::fromLatin1(name));
+        label->adjustSize();
+        label->move(std::max(0, centreX - label->width() / 2), top);
+    };
+    terminalLabel("LabelRF1", QStringLiteral("RF1"), inputX, wireY + 8);
+    terminalLabel("LabelAntenna", QStringLiteral("Antenna"), antennaX, wireY + 8);
+
+    // The readings below it; they move up when there is no added circuit.
+    panelBase_ = new QWidget(panel);
+    panelBase_->setObjectName(QStringLiteral("PanelBase"));
+    const int baseY = extraY + extraHeight + 6;
+    panelBase_->setGeometry(0, baseY, baseWidth + 2 * Edge, captionHeight + readingHeight + 4);
+    const std::pair<QWidget*, const char*> readings[] = {
+        {f, "LabelF"}, {z, "LabelZ"}, {swr, "LabelSWR"}};
+    int x = Edge;
+    for (const auto& [box, name] : readings) {
+        Adopt(panelBase_, box, caption(name), {x, captionHeight});
+        x += box->width() + Gap;
+    }
+    baseStep_ = baseY - extraY;
+
+    const int groupsY = baseY + panelBase_->height() + 8;
+    QWidget* type = AddConfigurationGroup(QStringLiteral("GroupType"), QStringLiteral("Type"),
+                                          {QStringLiteral("RadioNoCircuit"),
+                                           QStringLiteral("RadioResistorCapacitor"),
+                                           QStringLiteral("RadioResistorCoil")},
+                                          {Edge, groupsY});
+    groupSolution_ = AddRadioGroup(
+        GroupRole::Solution, QStringLiteral("GroupSolution"), QStringLiteral("Solution"),
+        {QStringLiteral("RadioSolution1"), QStringLiteral("RadioSolution2")},
+        {QStringLiteral("Solution 1"), QStringLiteral("Solution 2")},
+        {Edge + type->width() + Gap, groupsY});
+    groupSolution_->resize(groupSolution_->width(), type->height());
+    groupSolution_->hide();
+
+    // The buttons stand at the lower right, beside the groups.
+    const int buttonsWidth = 88 + 8;
+    const int groupsWidth = groupSolution_->x() + groupSolution_->width() + Gap + buttonsWidth;
+    const int width = std::max({baseWidth + 2 * Edge, addedWidth + 2 * Edge, groupsWidth});
+    MoveBox(QStringLiteral("BoxImpedance"), width - Edge - result->width(), resultY);
+    for (QWidget* group : {panelExtra_, panelBase_, static_cast<QWidget*>(wiring)})
+        group->resize(width, group->height());
+    FinishLayout(QSize(width, groupsY + type->height() + 12));
+}
+
+RField* TFormAntImpedance::GetUnknownField() const {
+    RCalculation* calculation = Calculation();
+    if (!calculation || calculation->FieldCount() <= ResultField)
+        return nullptr;
+    return &calculation->Field(ResultField);
+}
+
+void TFormAntImpedance::ShowConfiguration() {
+    RCalculation* calculation = Calculation();
+    if (!calculation)
+        return;
+    const int configuration = calculation->Configuration();
+    const bool shown = HasAddedCircuit(configuration);
+    if (shown != extraShown_) {
+        panelExtra_->setVisible(shown);
+        panelBase_->move(panelBase_->pos() + QPoint(0, shown ? baseStep_ : -baseStep_));
+        extraShown_ = shown;
+    }
+    if (shown) {
+        const QString label = FieldLabel(*TypeInfo(), 4, configuration);
+        labelReactance_->setText(label);
+        labelReactance_->adjustSize();
+        if (QWidget* edit = GetControl(41))
+            edit->setAccessibleName(label);
+    }
+    CheckConfigurationRadio(configuration);
+}
+
+void TFormAntImpedance::ShowSolutions() {
+    RCalculation* calculation = Calculation();
+    const int solution = calculation ? calculation->Solution() : -1;
+    const bool shown = solution == 0 || solution == 1;
+    groupSolution_->setVisible(shown);
+    const auto radios = groupSolution_->findChildren<QRadioButton*>();
+    if (radios.isEmpty())
+        return;
+    QButtonGroup* group = radios.first()->group();
+    group->setExclusive(false);
+    for (QRadioButton* radio : radios)
+        radio->setChecked(shown && group->id(radio) == solution);
+    group->setExclusive(true);
+}
+
+bool TFormAntImpedance::ReadReading(int field, double& value) const {
+    const RField& reading = Calculation()->Field(field);
+    if (IsOffScale(reading.FormatReal(Precision()))) {
+        value = OffScaleReading;
+        return true;
+    }
+    if (!ValidateFields({field}, false))
+        return false;
+    value = reading.GetReal();
+    return true;
+}
+
+QRect TFormAntImpedance::AdviceArea() const {
+    const QWidget* over = Context().centralPanel ? Context().centralPanel : PanelMain();
+    return QRect(over->mapToGlobal(QPoint(0, 0)), over->size());
+}
+
+void TFormAntImpedance::SwitchToAddedCircuit() {
+    // Not a change of the user's: the worksheet is not marked and the result stays.
+    RCalculation* calculation = Calculation();
+    if (calculation->Configuration() != NoAddedCircuit)
+        return;
+    calculation->SetConfiguration(AddedCapacitor);
+    ShowConfiguration();
+}
+
+void TFormAntImpedance::Calculate() {
+    RCalculation* calculation = Calculation();
+    if (!calculation || calculation->FieldCount() <= ResultField)
+        return;
+    const QRect area = AdviceArea();
+    // The frequency is checked although the readings do not depend on it.
+    if (!ValidateFields({0}, false))
+        return;
+    AntennaReading reading;
+    if (!ReadReading(1, reading.z) || !ReadReading(2, reading.swr))
+        return;
+    reading.swrText = calculation->Field(2).FormatReal(Precision());
+    const int configuration = calculation->Configuration();
+    if (HasAddedCircuit(configuration)) {
+        if (!ValidateFields({3, 4}, false))
+            return;
+        reading.addedResistance = calculation->Field(3).GetReal();
+        reading.addedReactance = AddedReactance(configuration, calculation->Field(4).GetReal());
+    }
+
+    const AntennaOutcome outcome = SolveAntenna(reading, Precision());
+    switch (outcome.kind) {
+    case AntennaOutcome::Kind::Failure:
+        ShowWarning(outcome.message);
+        return;
+    case AntennaOutcome::Kind::Advice:
+        if (AdvicePopup* popup = Context().advice)
+            popup->ShowAdvice(outcome.advice, outcome.first, outcome.second, area.left(),
+                              area.top(), area.left() + area.width(), area.top() + area.height());
+        SwitchToAddedCircuit();
+        return;
+    case AntennaOutcome::Kind::Solutions:
+        break;
+    }
+
+    RField& result = calculation->Field(ResultField);
+    if (result.solutions.size() < 2)
+        result.solutions.resize(2);
+    const Complex& first = outcome.solution1;
+    const Complex& second = outcome.solution2;
+    result.SetComplex(first.re, first.im);
+    result.solutions[0].SetComplex(first.re, first.im);
+    result.solutions[1].SetComplex(second.re, second.im);
+    calculation->SetSolution(0);
+    ShowField(ResultField);
+    ShowSolutions();
+    SetModified();
+    ClearWarning();
+}

@@ -1,0 +1,54 @@
+#include "screenshotkit.h"
+
+namespace {
+
+const SceneRegistration lNetwork(30, [](ShotKit& kit) {
+    kit.ShowType(QStringLiteral("L Network"));
+    kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZ1J"), QStringLiteral("100"));
+    kit.Type(QStringLiteral("EditZ2J"), QStringLiteral("-50"));
+    kit.Save(QStringLiteral("lnetwork-series"));
+    kit.Click(QStringLiteral("RadioZ2BeforeZ1"));
+    kit.Save(QStringLiteral("lnetwork-parallel"));
+
+    // The design of 50 ohms to 200 + j100: both solutions.
+    kit.Click(QStringLiteral("RadioZ1BeforeZ2"));
+    kit.Click(QStringLiteral("RadioZ1Z2"));
+    kit.Type(QStringLiteral("EditZout"), QStringLiteral("200"));
+    kit.Type(QStringLiteral("EditZoutJ"), QStringLiteral("100"));
+    kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
+    kit.Save(QStringLiteral("lnetwork-design"));
+    kit.Click(QStringLiteral("RadioSolution2"));
+    kit.Save(QStringLiteral("lnetwork-design-solution2"));
+    kit.Click(QStringLiteral("RadioZ2BeforeZ1"));
+    kit.Type(QStringLiteral("EditZin"), QStringLiteral("200"));
+    kit.Type(QStringLiteral("EditZout"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZoutJ"), QString());
+    kit.Save(QStringLiteral("lnetwork-parallel-design"));
+    kit.Type(QStringLiteral("EditZout"), QStringLiteral("250"));
+    kit.Save(QStringLiteral("lnetwork-no-solution-found"));
+});
+
+const SceneRegistration threeElements(31, [](ShotKit& kit) {
+    kit.ShowType(QStringLiteral("Pi Network"));
+    kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZ1J"), QStringLiteral("-100"));
+    kit.Type(QStringLiteral("EditZ2J"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZ3J"), QStringLiteral("-200"));
+    kit.Save(QStringLiteral("pinetwork"));
+    kit.Click(QStringLiteral("RadioZin"));
+    kit.Save(QStringLiteral("pinetwork-unknown-zin"));
+
+    kit.ShowType(QStringLiteral("T Network"));
+    kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZ1J"), QStringLiteral("30"));
+    kit.Type(QStringLiteral("EditZ2J"), QStringLiteral("-80"));
+    kit.Type(QStringLiteral("EditZ3J"), QStringLiteral("20"));
+    kit.Save(QStringLiteral("tnetwork"));
+    kit.Click(QStringLiteral("RadioZin"));
+    kit.Save(QStringLiteral("tnetwork-unknown-zin"));
+    kit.Type(QStringLiteral("EditZ2"), QStringLiteral("-5"));
+    kit.Save(QStringLiteral("tnetwork-warning"));
+});
+
+} // namespace
