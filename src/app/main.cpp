@@ -1,3 +1,5 @@
+#include "commandline.h"
+
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/tformsplash.h"
 #include "ui/shell/tformmain.h"
@@ -6,6 +8,10 @@
 #include <QIcon>
 
 int main(int argc, char** argv) {
+    // A report, the usage or the version need no window and no display.
+    if (IsCommandLineRequest(argc, argv))
+        return RunCommandLine(argc, argv);
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvo"));
     QApplication::setApplicationVersion(QStringLiteral(KELVO_VERSION));

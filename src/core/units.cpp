@@ -88,6 +88,12 @@ QString UnitCaption(int unitKind, int unitIndex) {
     return QString::fromUtf8(kinds[unitKind].units[unitIndex].caption);
 }
 
+QString UnitSymbol(int unitKind, int unitIndex) {
+    if (unitKind == KindNumber(UnitKind::Resistance) && unitIndex == 0)
+        return QString(QChar(0x03A9));
+    return UnitCaption(unitKind, unitIndex);
+}
+
 int FactoryDefaultUnit(int unitKind) {
     return KnownKind(unitKind) ? kinds[unitKind].factoryDefault : 0;
 }

@@ -41,5 +41,8 @@ int UnitCount(int unitKind);
 // The caption of a unit radio ("K", "pF", "ft²"); empty for the ohm unit,
 // which is shown as a picture, and for units the kind does not list.
 QString UnitCaption(int unitKind, int unitIndex);
+// The unit as a reader sees it on the form: the caption, or "Ω" for the ohm
+// unit, which the form shows as a picture.
+QString UnitSymbol(int unitKind, int unitIndex);
 // The unit a new field of the kind gets until the user chooses another default.
 int FactoryDefaultUnit(int unitKind);

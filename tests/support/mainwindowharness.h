@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QtEndian>
 
@@ -30,7 +31,7 @@
 // window from a script and records what was asked, in order.
 class RecordingDialogs final : public UserDialogs {
 public:
-    enum class Call { Question, Message, OpenFile, SaveFile, Text, Color };
+    enum class Call { Question, Message, OpenFile, SaveFile, Text, Color, ReportFile, Print };
 
     struct Record {
         Call call = Call::Question;
@@ -47,6 +48,8 @@ public:
     QList<Answer> answers;                   // questions, in turn
     QList<std::optional<QString>> openPaths; // nullopt cancels the dialog
     QList<std::optional<QString>> savePaths;
+    QList<std::optional<QString>> reportPaths; // the report's save dialog
+    QStringList printed;                       // documents shown in the print preview, as text
     // Input boxes: nullopt cancels; an entry holding a null QString accepts
     // the text as filled in.
     QList<std::optional<QString>> texts;
@@ -131,6 +134,27 @@ public:
         records << record;
         ++unscripted;
         return false;
+    }
+    bool GetReportFileName(QWidget*, const QString& proposed, QString& path) override {
+        Record record;
+        record.call = Call::ReportFile;
+        record.initial = proposed;
+        records << record;
+        if (reportPaths.isEmpty()) {
+            ++unscripted;
+            return false;
+        }
+        const std::optional<QString> answer = reportPaths.takeFirst();
+        if (!answer)
+            return false;
+        path = *answer;
+        return true;
+    }
+    void PrintPreview(QWidget*, QTextDocument& document) override {
+        Record record;
+        record.call = Call::Print;
+        records << record;
+        printed << document.toPlainText();
     }
 
 private:

@@ -6,6 +6,9 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextDocument>
 
 namespace {
 
@@ -88,4 +91,52 @@ bool DesktopDialogs::GetColor(QWidget* parent, QColor& color) {
         return false;
     color = chosen;
     return true;
+}
+
+bool UserDialogs::GetReportFileName(QWidget*, const QString&, QString&) { return false; }
+
+void UserDialogs::PrintPreview(QWidget*, QTextDocument&) {}
+
+bool DesktopDialogs::GetReportFileName(QWidget* parent, const QString& proposed, QString& path) {
+    struct Choice {
+        const char* filter;
+        const char* suffix;
+    };
+    static const Choice choices[] = {{"PDF Document (*.pdf)", "pdf"},
+                                     {"HTML Page (*.html *.htm)", "html"},
+                                     {"Text (*.txt)", "txt"},
+                                     {"CSV Table (*.csv)", "csv"}};
+    QStringList filters;
+    for (const Choice& choice : choices)
+        filters << QString::fromLatin1(choice.filter);
+    QFileDialog dialog(parent, QStringLiteral("Export Report"), proposed);
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QString proposedSuffix = QFileInfo(proposed).suffix().toLower();
+    for (const Choice& choice : choices) {
+        if (proposedSuffix == QLatin1String(choice.suffix))
+            dialog.selectNameFilter(QString::fromLatin1(choice.filter));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().constFirst();
+    if (QFileInfo(path).suffix().isEmpty()) {
+        for (const Choice& choice : choices) {
+            if (dialog.selectedNameFilter() == QLatin1String(choice.filter))
+                path += u'.' + QString::fromLatin1(choice.suffix);
+        }
+    }
+    return true;
+}
+
+void DesktopDialogs::PrintPreview(QWidget* parent, QTextDocument& document) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QStringLiteral("Print Report"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&document](QPrinter* target) { document.print(target); });
+    preview.exec();
 }

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 
+class QTextDocument;
 class QWidget;
 
 // Every modal question, message box and common dialog the program shows goes
@@ -31,6 +32,13 @@ public:
                          int maxLength, QString& text) = 0;
     // The colour dialog preset to the given colour; false when cancelled.
     virtual bool GetColor(QWidget* parent, QColor& color) = 0;
+    // The save dialog for a report, offering PDF, HTML, text and CSV by
+    // extension and starting at the proposed path; a name typed without an
+    // extension takes the chosen type's. False when cancelled.
+    virtual bool GetReportFileName(QWidget* parent, const QString& proposed, QString& path);
+    // The print preview of a document, from which the system's print dialog
+    // prints it.
+    virtual void PrintPreview(QWidget* parent, QTextDocument& document);
 };
 
 // The real dialogs of the desktop.
@@ -45,4 +53,6 @@ public:
     bool GetText(QWidget* parent, const QString& title, const QString& prompt, int maxLength,
                  QString& text) override;
     bool GetColor(QWidget* parent, QColor& color) override;
+    bool GetReportFileName(QWidget* parent, const QString& proposed, QString& path) override;
+    void PrintPreview(QWidget* parent, QTextDocument& document) override;
 };

@@ -257,6 +257,11 @@ void TFormMain::BuildMenu() {
         history_[size_t(k)] = entry;
     }
     separator(file, "MenuSep1");
+    add(file, "MenuPrintReport", QStringLiteral("&Print Report..."), {},
+        &TFormMain::MenuPrintReportClick);
+    add(file, "MenuExportReport", QStringLiteral("&Export Report..."), {},
+        &TFormMain::MenuExportReportClick);
+    separator(file, "MenuSep5");
     add(file, "MenuExit", QStringLiteral("E&xit"), {}, &TFormMain::MenuExitClick);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));

@@ -83,6 +83,11 @@ public:
     void MenuSaveWorksheetClick() { SaveWorksheet(); }
     void MenuSaveAsClick() { SaveWorksheetAs(); }
     void MenuHistoryClick(QAction* entry);
+    void MenuPrintReportClick();
+    void MenuExportReportClick();
+    // Writes the report in the format the file's extension names; a failed
+    // write is reported and leaves an earlier file of that name unchanged.
+    bool ExportReport(const QString& path);
     void MenuExitClick();
     void MenuCutClick();
     void MenuCopyClick();

@@ -1,0 +1,142 @@
+#include "commandline.h"
+
+#include "core/calctypes.h"
+#include "core/messages.h"
+#include "core/rconfig.h"
+#include "core/report/reportfile.h"
+#include "core/report/reportformats.h"
+#include "core/report/worksheetreport.h"
+#include "core/rworksheet.h"
+#include "core/worksheetrepair.h"
+#include "ui/shell/tformmain.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Every message the readers give becomes one line on standard error.
+class StandardErrorLines final : public MessageSink {
+public:
+    void ShowBox(MessageBoxKind, const QString& text) override { Print(text); }
+    void ShowWarning(const QString& text) override { Print(text); }
+    void ClearWarning() override {}
+    void Terminate() override {}
+
+    static void Print(const QString& text) {
+        std::fprintf(stderr, "kelvo: %s\n", text.toLocal8Bit().constData());
+    }
+};
+
+bool Writes(QFile& out, const QByteArray& bytes) {
+    return out.write(bytes) == bytes.size() && out.flush();
+}
+
+} // namespace
+
+bool IsCommandLineRequest(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strcmp(argument, "--") == 0)
+            return false;
+        for (const char* option : {"--report", "--help", "-h", "-?", "--help-all", "--version",
+                                   "-v", "--format", "--output"}) {
+            const size_t length = std::strlen(option);
+            if (std::strncmp(argument, option, length) == 0 &&
+                (argument[length] == '\0' || argument[length] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+int RunCommandLine(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kelvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KELVO_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Kelvo, the calculator for the radio bench.\n"
+                       "Without options it opens the worksheet given, if any, in its window."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption report(
+        QStringLiteral("report"),
+        QStringLiteral("Write a report of the worksheet <file> and exit, without a window."),
+        QStringLiteral("file"));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QStringLiteral("Report format: text, html or csv (default: by the output's extension, "
+                       "else text)."),
+        QStringLiteral("format"));
+    const QCommandLineOption output(
+        QStringLiteral("output"),
+        QStringLiteral("Write the report to <file> instead of standard output."),
+        QStringLiteral("file"));
+    parser.addOptions({report, format, output});
+    parser.addPositionalArgument(QStringLiteral("worksheet"),
+                                 QStringLiteral("A worksheet (.kvw) to open."),
+                                 QStringLiteral("[worksheet]"));
+    parser.process(application); // answers --help and --version, and refuses bad options
+
+    StandardErrorLines sink;
+    SetMessageSink(&sink);
+    const auto fail = [&](const QString& message, int status) {
+        StandardErrorLines::Print(message);
+        SetMessageSink(nullptr);
+        return status;
+    };
+    if (!parser.isSet(report))
+        return fail(QStringLiteral("--format and --output go with --report FILE.kvw."), 2);
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("a report is made of one worksheet, given after --report."), 2);
+
+    const QString outputName = parser.value(output);
+    ReportFormat chosen = ReportFormat::Text;
+    if (parser.isSet(format)) {
+        if (!ReportFormatFromName(parser.value(format), chosen))
+            return fail(QStringLiteral("unknown report format '") + parser.value(format) +
+                            QStringLiteral("'; choose text, html or csv."),
+                        2);
+    } else if (!outputName.isEmpty()) {
+        chosen = ReportFormatForFile(outputName);
+        if (chosen == ReportFormat::Pdf)
+            return fail(QStringLiteral("PDF reports are exported from the program's File menu; "
+                                       "choose --format text, html or csv."),
+                        2);
+    }
+
+    // The display precision of the user's preferences.
+    RConfig config;
+    config.FileName = TFormMain::DefaultConfigFileName();
+    config.Read();
+    const TypeCatalog catalog(config);
+    RWorksheet worksheet;
+    worksheet.FileName = parser.value(report);
+    if (!worksheet.Read(catalog)) {
+        SetMessageSink(nullptr);
+        return 1; // the reader has said why
+    }
+    RepairWorksheet(worksheet, catalog);
+
+    const WorksheetReport content = BuildReport(worksheet, config.Precision);
+    const QByteArray bytes = chosen == ReportFormat::Html  ? ReportAsHtml(content)
+                             : chosen == ReportFormat::Csv ? ReportAsCsv(content)
+                                                           : ReportAsText(content);
+    if (outputName.isEmpty()) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly) || !Writes(out, bytes))
+            return fail(QStringLiteral("could not write the report to standard output."), 1);
+    } else if (!WriteReportFile(outputName, bytes)) {
+        return fail(QStringLiteral("could not write the report to '") + outputName +
+                        QStringLiteral("'."),
+                    1);
+    }
+    SetMessageSink(nullptr);
+    return 0;
+}

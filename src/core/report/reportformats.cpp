@@ -1,0 +1,174 @@
+#include "core/report/reportformats.h"
+
+#include "core/report/worksheetreport.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString Heading = QStringLiteral("Kelvo worksheet: ");
+
+bool AnyComplex(const ReportCalculation& calculation) {
+    return std::any_of(calculation.quantities.begin(), calculation.quantities.end(),
+                       [](const ReportQuantity& quantity) { return quantity.complex; });
+}
+
+// Texts padded by characters; every caption and number is in the Basic
+// Multilingual Plane, so a QChar is one column.
+void AppendRow(QString& out, const QStringList& cells, const QList<int>& widths) {
+    QString line = QStringLiteral("  ");
+    for (int i = 0; i < cells.size(); ++i) {
+        line += cells[i];
+        if (i + 1 < cells.size())
+            line += QString(widths[i] - int(cells[i].size()) + 2, u' ');
+    }
+    while (line.endsWith(u' '))
+        line.chop(1);
+    out += line + u'\n';
+}
+
+// A name read from a damaged or foreign file may hold line breaks or tabs;
+// in the text report they would break the columns.
+QString OneLine(QString text) {
+    for (QChar& c : text) {
+        if (c == u'\n' || c == u'\r' || c == u'\t')
+            c = u' ';
+    }
+    return text;
+}
+
+QString HtmlEscaped(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+QString CsvField(const QString& text) {
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r'))
+        return text;
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+} // namespace
+
+QByteArray ReportAsText(const WorksheetReport& report) {
+    QString out = Heading + OneLine(report.title) + u'\n';
+    for (const ReportCalculation& calculation : report.calculations) {
+        out += u'\n' + OneLine(calculation.name) + QStringLiteral(" (") + calculation.type +
+               QStringLiteral(")\n");
+        if (!calculation.configuration.isEmpty())
+            out += QStringLiteral("  Configuration: ") + calculation.configuration + u'\n';
+        const bool complex = AnyComplex(calculation);
+        QList<QStringList> rows;
+        rows << (complex ? QStringList{"Quantity", "Value", "+j", "Unit", "Role"}
+                         : QStringList{"Quantity", "Value", "Unit", "Role"});
+        for (const ReportQuantity& quantity : calculation.quantities) {
+            QStringList row{quantity.label, OneLine(quantity.real)};
+            if (complex)
+                row << OneLine(quantity.imag);
+            row << quantity.unit << quantity.role;
+            rows << row;
+        }
+        QList<int> widths(rows.first().size(), 0);
+        for (const QStringList& row : rows) {
+            for (int i = 0; i < row.size(); ++i)
+                widths[i] = std::max(widths[i], int(row[i].size()));
+        }
+        for (const QStringList& row : rows)
+            AppendRow(out, row, widths);
+    }
+    return out.toUtf8();
+}
+
+QByteArray ReportAsHtml(const WorksheetReport& report) {
+    const QString title = HtmlEscaped(Heading + report.title);
+    QString out;
+    out.reserve(256 + report.calculations.size() * 600);
+    out += QStringLiteral(
+               "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>") +
+           title +
+           QStringLiteral("</title>\n<style>\n"
+                          "body { font-family: sans-serif; font-size: 10pt; color: #000; }\n"
+                          "h1 { font-size: 14pt; }\n"
+                          "h2 { font-size: 11pt; margin: 14pt 0 2pt 0; }\n"
+                          "div.calculation { page-break-inside: avoid; }\n"
+                          "p.configuration { margin: 0 0 4pt 0; }\n"
+                          "table { border-collapse: collapse; }\n"
+                          "th, td { border: 1px solid #888; padding: 2px 8px; text-align: left; }\n"
+                          "th { background: #e8e8e8; }\n"
+                          "td.number { text-align: right; }\n"
+                          "tr.result td { font-weight: bold; }\n"
+                          "span.type { font-weight: normal; color: #444; }\n"
+                          "</style>\n</head>\n<body>\n<h1>") +
+           title + QStringLiteral("</h1>\n");
+    for (const ReportCalculation& calculation : report.calculations) {
+        const bool complex = AnyComplex(calculation);
+        out += QStringLiteral("<div class=\"calculation\">\n<h2>") + HtmlEscaped(calculation.name) +
+               QStringLiteral(" <span class=\"type\">(") + HtmlEscaped(calculation.type) +
+               QStringLiteral(")</span></h2>\n");
+        if (!calculation.configuration.isEmpty())
+            out += QStringLiteral("<p class=\"configuration\">Configuration: ") +
+                   HtmlEscaped(calculation.configuration) + QStringLiteral("</p>\n");
+        out += QStringLiteral("<table>\n<tr><th>Quantity</th><th>Value</th>");
+        if (complex)
+            out += QStringLiteral("<th>+j</th>");
+        out += QStringLiteral("<th>Unit</th><th>Role</th></tr>\n");
+        for (const ReportQuantity& quantity : calculation.quantities) {
+            out += quantity.role == QLatin1String("result")
+                       ? QStringLiteral("<tr class=\"result\">")
+                       : QStringLiteral("<tr>");
+            out += QStringLiteral("<td>") + HtmlEscaped(quantity.label) +
+                   QStringLiteral("</td><td class=\"number\">") + HtmlEscaped(quantity.real) +
+                   QStringLiteral("</td>");
+            if (complex)
+                out += QStringLiteral("<td class=\"number\">") + HtmlEscaped(quantity.imag) +
+                       QStringLiteral("</td>");
+            out += QStringLiteral("<td>") + HtmlEscaped(quantity.unit) +
+                   QStringLiteral("</td><td>") + HtmlEscaped(quantity.role) +
+                   QStringLiteral("</td></tr>\n");
+        }
+        out += QStringLiteral("</table>\n</div>\n");
+    }
+    out += QStringLiteral("</body>\n</html>\n");
+    return out.toUtf8();
+}
+
+QByteArray ReportAsCsv(const WorksheetReport& report) {
+    QString out = QStringLiteral("calculation,type,quantity,real,imaginary,unit,role\r\n");
+    for (const ReportCalculation& calculation : report.calculations) {
+        const QString prefix =
+            CsvField(calculation.name) + u',' + CsvField(calculation.type) + u',';
+        for (const ReportQuantity& quantity : calculation.quantities) {
+            out += prefix + CsvField(quantity.label) + u',' + CsvField(quantity.real) + u',' +
+                   CsvField(quantity.imag) + u',' + CsvField(quantity.unit) + u',' +
+                   CsvField(quantity.role) + QStringLiteral("\r\n");
+        }
+    }
+    return out.toUtf8();
+}
+
+ReportFormat ReportFormatForFile(const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return ReportFormat::Pdf;
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm"))
+        return ReportFormat::Html;
+    if (suffix == QLatin1String("csv"))
+        return ReportFormat::Csv;
+    return ReportFormat::Text;
+}
+
+bool ReportFormatFromName(const QString& name, ReportFormat& format) {
+    if (name == QLatin1String("text"))
+        format = ReportFormat::Text;
+    else if (name == QLatin1String("html"))
+        format = ReportFormat::Html;
+    else if (name == QLatin1String("csv"))
+        format = ReportFormat::Csv;
+    else
+        return false;
+    return true;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct WorksheetReport;
+
+enum class ReportFormat { Text, Html, Csv, Pdf };
+
+// Plain text in UTF-8: one block per calculation, its quantities in aligned columns.
+QByteArray ReportAsText(const WorksheetReport& report);
+// One self-contained HTML page with a table per calculation, styled for print.
+QByteArray ReportAsHtml(const WorksheetReport& report);
+// One row per quantity: calculation, type, quantity, real, imaginary, unit,
+// role; quoted as RFC 4180 asks, lines ended by CR LF.
+QByteArray ReportAsCsv(const WorksheetReport& report);
+
+// The format a file name asks for by its extension (any case): ".pdf",
+// ".html" or ".htm", ".csv"; anything else is text.
+ReportFormat ReportFormatForFile(const QString& fileName);
+// "text", "html", "csv" as typed on the command line; false for anything else.
+bool ReportFormatFromName(const QString& name, ReportFormat& format);

@@ -1,0 +1,116 @@
+#include "core/report/worksheetreport.h"
+
+#include "core/calctypes.h"
+#include "core/filenames.h"
+#include "core/rworksheet.h"
+#include "core/units.h"
+
+#include <algorithm>
+
+namespace {
+
+ReportQuantity Quantity(const QString& label, const RField& field, bool complex, int precision,
+                        const QString& role) {
+    ReportQuantity quantity;
+    quantity.label = label;
+    quantity.real = field.FormatReal(precision);
+    quantity.complex = complex;
+    if (complex)
+        quantity.imag = field.FormatImag(precision);
+    quantity.unit = UnitSymbol(field.unitKind, field.unitIndex);
+    quantity.role = role;
+    return quantity;
+}
+
+QString TypeCaption(const CalcTypeInfo& info) {
+    QString caption = QString::fromLatin1(info.formCaption);
+    if (caption.endsWith(u':'))
+        caption.chop(1);
+    return caption;
+}
+
+QString Configuration(const CalcTypeInfo& info, int configuration) {
+    if (info.configurations.empty())
+        return QString();
+    const QString caption = ConfigurationCaption(info, configuration);
+    return caption.isEmpty() ? QStringLiteral("Configuration %1").arg(configuration) : caption;
+}
+
+ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& info,
+                           int precision) {
+    ReportCalculation entry;
+    entry.name = calculation.Name();
+    entry.type = TypeCaption(info);
+    entry.configuration = Configuration(info, calculation.Configuration());
+
+    // The fields the unknown writes; a calculator with one result always
+    // writes it, whatever the stored unknown says.
+    const UnknownSpec* unknown = info.unknowns.size() == 1
+                                     ? &info.unknowns.front()
+                                     : FindUnknown(info, calculation.Unknown());
+    const QString otherRole =
+        info.unknowns.empty() ? QStringLiteral("value") : QStringLiteral("input");
+    const int solution = calculation.Solution();
+    const int shown = std::min(calculation.FieldCount(), int(info.fields.size()));
+    for (int i = 0; i < shown; ++i) {
+        const RField& field = calculation.Field(i);
+        const bool complex = info.fields[size_t(i)].complex;
+        const QString label = FieldLabel(info, i, calculation.Configuration());
+        const bool result = unknown && std::find(unknown->fields.begin(), unknown->fields.end(),
+                                                 i) != unknown->fields.end();
+        const QString role = result ? QStringLiteral("result") : otherRole;
+        // While a solution is chosen the form shows it in the quantity's box,
+        // and the alternatives are worth listing.
+        const bool solutions = solution >= 0 && !field.solutions.empty();
+        const RField& shownField = solutions && solution < int(field.solutions.size())
+                                       ? field.solutions[size_t(solution)]
+                                       : field;
+        entry.quantities << Quantity(label, shownField, complex, precision, role);
+        if (!solutions)
+            continue;
+        for (int k = 0; k < int(field.solutions.size()); ++k) {
+            QString role = QStringLiteral("solution %1").arg(k + 1);
+            if (k == solution)
+                role += QStringLiteral(" (shown)");
+            entry.quantities << Quantity(label + QStringLiteral(" (Solution %1)").arg(k + 1),
+                                         field.solutions[size_t(k)], complex, precision, role);
+        }
+    }
+    return entry;
+}
+
+// A calculation the program cannot show: its texts as they stand.
+ReportCalculation DescribeForeign(const RCalculation& calculation, int precision) {
+    ReportCalculation entry;
+    entry.name = calculation.Name();
+    entry.type = QStringLiteral("Unknown type %1").arg(calculation.Type());
+    for (int i = 0; i < calculation.FieldCount(); ++i) {
+        const RField& field = calculation.Field(i);
+        entry.quantities << Quantity(QStringLiteral("Field %1").arg(i + 1), field,
+                                     !field.imagText.isEmpty(), precision, QStringLiteral("input"));
+    }
+    return entry;
+}
+
+} // namespace
+
+WorksheetReport BuildReport(const RWorksheet& worksheet, int precision) {
+    WorksheetReport report;
+    report.title = worksheet.FileName.isEmpty() ? QStringLiteral("Untitled")
+                                                : ExtractFileName(worksheet.FileName);
+    // Group by type in one pass, keeping the worksheet's order within a type.
+    QList<QList<const RCalculation*>> byType(CalcTypeCount + 1);
+    for (int i = 0; i < worksheet.Count(); ++i) {
+        const RCalculation* calculation = worksheet.At(i);
+        const int type = FindCalcType(calculation->Type()) ? calculation->Type() : 0;
+        byType[type] << calculation;
+    }
+    for (int type = 1; type <= CalcTypeCount; ++type) {
+        const CalcTypeInfo& info = *FindCalcType(type);
+        for (const RCalculation* calculation : byType[type])
+            report.calculations << Describe(*calculation, info, precision);
+    }
+    for (const RCalculation* calculation : byType[0])
+        report.calculations << DescribeForeign(*calculation, precision);
+    return report;
+}

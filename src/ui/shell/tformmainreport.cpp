@@ -1,0 +1,66 @@
+// The worksheet report from the File menu: printed through the print
+// preview, or exported as PDF, HTML, text or CSV.
+
+#include "ui/shell/tformmain.h"
+
+#include "core/filenames.h"
+#include "core/rconfig.h"
+#include "core/report/reportfile.h"
+#include "core/report/reportformats.h"
+#include "core/report/worksheetreport.h"
+#include "core/rworksheet.h"
+#include "ui/framework/userdialogs.h"
+#include "ui/shell/reportdocument.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextDocument>
+
+void TFormMain::MenuPrintReportClick() {
+    if (!worksheet_ || !config_)
+        return;
+    const auto document = ReportDocument(BuildReport(*worksheet_, config_->Precision));
+    dialogs_.PrintPreview(this, *document);
+}
+
+void TFormMain::MenuExportReportClick() {
+    if (!worksheet_ || !config_)
+        return;
+    // Proposed beside the worksheet, named after it.
+    const QString& worksheetName = worksheet_->FileName;
+    const QString folder =
+        worksheetName.isEmpty() ? config_->LastFolder : ExtractFilePath(worksheetName);
+    const QString base =
+        worksheetName.isEmpty() ? QStringLiteral("Untitled") : ExtractBaseName(worksheetName);
+    QString path;
+    if (!dialogs_.GetReportFileName(this, QDir(folder).filePath(base + QStringLiteral(".pdf")),
+                                    path))
+        return;
+    if (QFileInfo::exists(path) &&
+        dialogs_.Ask(this, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"),
+                     false) != UserDialogs::Answer::Yes)
+        return;
+    ExportReport(path);
+}
+
+bool TFormMain::ExportReport(const QString& path) {
+    const WorksheetReport report = BuildReport(*worksheet_, config_->Precision);
+    bool written = false;
+    switch (ReportFormatForFile(path)) {
+    case ReportFormat::Pdf:
+        written = WritePdfReport(path, report);
+        break;
+    case ReportFormat::Html:
+        written = WriteReportFile(path, ReportAsHtml(report));
+        break;
+    case ReportFormat::Csv:
+        written = WriteReportFile(path, ReportAsCsv(report));
+        break;
+    case ReportFormat::Text:
+        written = WriteReportFile(path, ReportAsText(report));
+        break;
+    }
+    if (!written)
+        ShowError(QStringLiteral("Could not write the report to '") + path + QStringLiteral("'."));
+    return written;
+}

@@ -1,0 +1,228 @@
+#include "samplesheet.h"
+
+#include "core/report/reportfile.h"
+#include "core/report/reportformats.h"
+#include "core/report/worksheetreport.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestWorksheetReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void formats_data();
+    void formats();
+    void awkwardTexts_data();
+    void awkwardTexts();
+    void orderAndRoles();
+    void everyCalculationOfALargeWorksheet();
+    void fileIsReplacedWholeOrNotAtAll();
+    void formatByName();
+};
+
+namespace {
+
+QByteArray Expected(const QString& name) {
+    QFile file(QFINDTESTDATA(QStringLiteral("expected/") + name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Splits CSV text by RFC 4180 rules into rows of fields.
+QList<QStringList> ParseCsv(const QString& text) {
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                field += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            row << field;
+            field.clear();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            row << field;
+            rows << row;
+            row.clear();
+            field.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return rows;
+}
+
+RWorksheet OneResistor(const QString& name, const QString& r1) {
+    const RConfig config;
+    RWorksheet sheet;
+    auto calculation = std::make_unique<RCalculation>();
+    InitCalculationOfType(1, *calculation, config);
+    calculation->SetName(name);
+    calculation->Field(0).text = r1;
+    sheet.Insert(0, std::move(calculation));
+    return sheet;
+}
+
+} // namespace
+
+void TestWorksheetReport::formats_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("text") << "sample.txt";
+    QTest::newRow("html") << "sample.html";
+    QTest::newRow("csv") << "sample.csv";
+}
+
+// Every type once, compared byte for byte with a report checked by hand.
+void TestWorksheetReport::formats() {
+    QFETCH(QString, file);
+    RWorksheet sheet;
+    FillSampleSheet(sheet);
+    const WorksheetReport report = BuildReport(sheet, 8);
+    const QByteArray actual = file.endsWith(".txt")    ? ReportAsText(report)
+                              : file.endsWith(".html") ? ReportAsHtml(report)
+                                                       : ReportAsCsv(report);
+    if (actual != Expected(file)) {
+        QFile dump(QDir::temp().filePath(file));
+        if (dump.open(QIODevice::WriteOnly))
+            dump.write(actual);
+        QFAIL(qPrintable(QStringLiteral("differs; written to ") + dump.fileName()));
+    }
+}
+
+void TestWorksheetReport::awkwardTexts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("quotes") << "Say \"50 ohm\""
+                            << "\"1\"";
+    QTest::newRow("commas") << "Load, dummy, 50"
+                            << "1,5";
+    QTest::newRow("markup") << "<b>R</b> & <script>x</script>"
+                            << "<1&2>";
+    QTest::newRow("letters") << "Zweiter Widerstand für Ωmega, ĳ"
+                             << "ÄÖÜ";
+    QTest::newRow("line breaks") << "first\nsecond\r\nthird"
+                                 << "a\tb";
+}
+
+// Names and texts from a file reach every format whole and escaped.
+void TestWorksheetReport::awkwardTexts() {
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    const RWorksheet sheet = OneResistor(name, value);
+    const WorksheetReport report = BuildReport(sheet, 8);
+
+    const QList<QStringList> rows = ParseCsv(QString::fromUtf8(ReportAsCsv(report)));
+    QCOMPARE(rows.size(), 4);
+    for (const QStringList& row : rows)
+        QCOMPARE(row.size(), 7);
+    QCOMPARE(rows[1][0], name);
+    QCOMPARE(rows[1][3], value);
+
+    const QString html = QString::fromUtf8(ReportAsHtml(report));
+    QVERIFY(html.contains(name.toHtmlEscaped()));
+    QVERIFY(html.contains(value.toHtmlEscaped()));
+    QVERIFY(!html.contains(QStringLiteral("<script>")));
+    QVERIFY(!html.contains(QStringLiteral("<b>R")));
+
+    const QStringList lines = QString::fromUtf8(ReportAsText(report)).split(u'\n');
+    QString flat = name;
+    flat.replace(u'\n', u' ').replace(u'\r', u' ');
+    QCOMPARE(lines.value(2), flat + QStringLiteral(" (Resistor)"));
+}
+
+void TestWorksheetReport::orderAndRoles() {
+    RWorksheet sheet;
+    FillSampleSheet(sheet);
+    // A calculation of a type the program does not know, from a foreign file.
+    auto foreign = std::make_unique<RCalculation>();
+    foreign->SetType(42);
+    foreign->SetName(QStringLiteral("Stranger"));
+    foreign->Fields().resize(1);
+    foreign->Field(0).SetTexts("7", "");
+    sheet.Insert(0, std::move(foreign));
+    const WorksheetReport report = BuildReport(sheet, 8);
+    QStringList names;
+    for (const ReportCalculation& calculation : report.calculations)
+        names << calculation.name;
+    QCOMPARE(names.mid(0, 3),
+             (QStringList{"Resistor1", "Dummy load", "Capacitor1"})); // tab order within a type
+    QCOMPARE(names.indexOf("Resonant1"), 18); // type 18, though first in the list
+    QCOMPARE(names.last(), QStringLiteral("Stranger"));
+    QCOMPARE(report.calculations.last().quantities.value(0).real, QStringLiteral("7"));
+    QCOMPARE(report.title, QStringLiteral("antenna.kvw"));
+
+    // The L network's design: both solutions, the chosen one in the boxes.
+    const ReportCalculation& l = report.calculations[7];
+    QCOMPARE(l.name, QStringLiteral("LNetwork1"));
+    QCOMPARE(l.configuration, QStringLiteral("Z1 In Series"));
+    QCOMPARE(l.quantities[1].label, QStringLiteral("Z1"));
+    QCOMPARE(l.quantities[1].imag, QStringLiteral("100"));
+    QCOMPARE(l.quantities[1].role, QStringLiteral("result"));
+    QCOMPARE(l.quantities[2].label, QStringLiteral("Z1 (Solution 1)"));
+    QCOMPARE(l.quantities[3].role, QStringLiteral("solution 2 (shown)"));
+    // Converters have no unknown: both sides are values.
+    QCOMPARE(report.calculations[11].quantities[0].role, QStringLiteral("value"));
+}
+
+void TestWorksheetReport::everyCalculationOfALargeWorksheet() {
+    const RConfig config;
+    RWorksheet sheet;
+    for (int i = 0; i < 10000; ++i) {
+        auto calculation = std::make_unique<RCalculation>();
+        InitCalculationOfType(i % CalcTypeCount + 1, *calculation, config);
+        calculation->SetName(QStringLiteral("Calc %1").arg(i));
+        sheet.Insert(i, std::move(calculation));
+    }
+    const WorksheetReport report = BuildReport(sheet, 8);
+    QCOMPARE(report.calculations.size(), 10000);
+    const QByteArray csv = ReportAsCsv(report);
+    int fields = 0;
+    for (int type = 1; type <= CalcTypeCount; ++type)
+        fields += int(FindCalcType(type)->fields.size()) * 500;
+    QCOMPARE(csv.count("\r\n"), fields + 1);
+    QCOMPARE(ReportAsHtml(report).count("<table>"), 10000);
+}
+
+void TestWorksheetReport::fileIsReplacedWholeOrNotAtAll() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.txt"));
+    QVERIFY(WriteReportFile(path, "first"));
+    QVERIFY(WriteReportFile(path, "second"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("second"));
+    // A folder of that name cannot be replaced; it stays as it was.
+    const QString taken = folder.filePath(QStringLiteral("taken.csv"));
+    QVERIFY(QDir().mkdir(taken));
+    QVERIFY(!WriteReportFile(taken, "x"));
+    QVERIFY(QFileInfo(taken).isDir());
+    QVERIFY(!WriteReportFile(folder.filePath(QStringLiteral("missing/report.csv")), "x"));
+}
+
+void TestWorksheetReport::formatByName() {
+    QCOMPARE(ReportFormatForFile("a/b.PDF"), ReportFormat::Pdf);
+    QCOMPARE(ReportFormatForFile("b.htm"), ReportFormat::Html);
+    QCOMPARE(ReportFormatForFile("b.csv"), ReportFormat::Csv);
+    QCOMPARE(ReportFormatForFile("b.txt"), ReportFormat::Text);
+    QCOMPARE(ReportFormatForFile("b"), ReportFormat::Text);
+    ReportFormat format = ReportFormat::Pdf;
+    QVERIFY(ReportFormatFromName("csv", format));
+    QCOMPARE(format, ReportFormat::Csv);
+    QVERIFY(!ReportFormatFromName("pdf", format));
+    QVERIFY(!ReportFormatFromName("HTML", format));
+}
+
+QTEST_GUILESS_MAIN(TestWorksheetReport)
+#include "tst_worksheetreport.moc"

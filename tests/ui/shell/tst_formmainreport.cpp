@@ -1,0 +1,130 @@
+#include "support/mainwindowharness.h"
+
+#include "core/report/reportformats.h"
+#include "core/report/worksheetreport.h"
+
+#include <QMenu>
+#include <QtTest>
+
+// The worksheet report from the File menu: the entries, the export in every
+// format, the overwrite question, a failed write, and the print preview.
+class TestFormMainReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void fileMenuEntries();
+    void exportReport_data();
+    void exportReport();
+    void overwriteIsAsked();
+    void failedWriteNamesTheFile();
+    void printPreviewShowsTheWorksheet();
+};
+
+void TestFormMainReport::fileMenuEntries() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    auto* file = h.Find<QMenu>(QStringLiteral("MenuFile"));
+    QStringList entries;
+    for (QAction* action : file->actions()) {
+        if (!action->isVisible())
+            continue;
+        if (action->isSeparator())
+            entries << QStringLiteral("-");
+        else
+            entries << action->text() + u' ' + action->shortcut().toString();
+    }
+    // The report comes above Exit; every earlier entry keeps its caption,
+    // access key and shortcut, and no access key is used twice.
+    QCOMPARE(entries, (QStringList{"&New Worksheet ", "&Open Worksheet... Ctrl+O",
+                                   "&Save Worksheet Ctrl+S", "Save &As... Ctrl+A", "-",
+                                   "&Print Report... ", "&Export Report... ", "-", "E&xit "}));
+}
+
+void TestFormMainReport::exportReport_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("pdf") << "report.pdf";
+    QTest::newRow("html") << "report.html";
+    QTest::newRow("text") << "report.txt";
+    QTest::newRow("csv") << "report.csv";
+}
+
+void TestFormMainReport::exportReport() {
+    QFETCH(QString, name);
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    h.Window().Config()->AutoCalculate = 1;
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("100"));
+    h.Type(QStringLiteral("EditR2"), QStringLiteral("100"));
+    const QString path = h.Path(name);
+    h.dialogs.reportPaths << path;
+    h.Trigger(QStringLiteral("MenuExportReport"));
+
+    const auto records = h.dialogs.Of(RecordingDialogs::Call::ReportFile);
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(QFileInfo(records[0].initial).fileName(), QStringLiteral("Untitled.pdf"));
+    QVERIFY(h.dialogs.Messages().isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // The worksheet as it stands in memory, unsaved changes included.
+    const WorksheetReport report = BuildReport(*h.Window().Worksheet(), 8);
+    if (name.endsWith(".pdf"))
+        QVERIFY(bytes.startsWith("%PDF-"));
+    else if (name.endsWith(".html"))
+        QCOMPARE(bytes, ReportAsHtml(report));
+    else if (name.endsWith(".csv"))
+        QCOMPARE(bytes, ReportAsCsv(report));
+    else
+        QCOMPARE(bytes, ReportAsText(report));
+    QVERIFY(report.calculations[0].quantities[2].real == QStringLiteral("50"));
+    QVERIFY(h.Window().Worksheet()->Modified); // a report is no save
+}
+
+void TestFormMainReport::overwriteIsAsked() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    const QString path = h.Path(QStringLiteral("old.txt"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("keep me");
+    old.close();
+    h.dialogs.reportPaths << path << path;
+    h.dialogs.answers << UserDialogs::Answer::No << UserDialogs::Answer::Yes;
+    h.Trigger(QStringLiteral("MenuExportReport"));
+    QCOMPARE(h.dialogs.Questions(), QStringList{"Overwrite file '" + path + "'?"});
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("keep me"));
+    old.close();
+    h.Trigger(QStringLiteral("MenuExportReport"));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QVERIFY(old.readAll().startsWith("Kelvo worksheet: Untitled"));
+}
+
+void TestFormMainReport::failedWriteNamesTheFile() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    const QString path = h.Path(QStringLiteral("missing/report.csv"));
+    h.dialogs.reportPaths << path << std::nullopt;
+    h.Trigger(QStringLiteral("MenuExportReport"));
+    QCOMPARE(h.dialogs.Messages(),
+             QStringList{"Error: Could not write the report to '" + path + "'."});
+    h.Trigger(QStringLiteral("MenuExportReport")); // cancelled: nothing more
+    QCOMPARE(h.dialogs.Messages().size(), 1);
+}
+
+void TestFormMainReport::printPreviewShowsTheWorksheet() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("47"));
+    h.Trigger(QStringLiteral("MenuPrintReport"));
+    QCOMPARE(h.dialogs.printed.size(), 1);
+    const QString text = h.dialogs.printed[0];
+    QVERIFY(text.startsWith(QStringLiteral("Kelvo worksheet: Untitled")));
+    QVERIFY(text.contains(QStringLiteral("Resistor1 (Resistor)")));
+    QVERIFY(text.contains(QStringLiteral("AntImped1 (Antenna Impedance using the Autek RF 1)")));
+    QVERIFY(text.contains(QStringLiteral("47")));
+}
+
+QTEST_MAIN(TestFormMainReport)
+#include "tst_formmainreport.moc"
