@@ -1,4 +1,4 @@
-#include "support/formfixture.h"
+#include "support/formsteps.h"
 
 #include "ui/calculators/converters/rsuperscript.h"
 #include "ui/calculators/converters/tformconverter.h"
@@ -27,7 +27,6 @@ private slots:
 
 namespace {
 
-using Steps = QStringList; // "EditUsLen=1" types, "RadioUsMile" clicks
 
 // Runs the body on a fixture of the converter of the type.
 template <typename Body> void WithConverter(int type, Body body) {
@@ -62,22 +61,6 @@ template <typename Body> void WithConverter(int type, Body body) {
     }
 }
 
-template <typename Fixture> void Run(Fixture& fixture, const Steps& steps) {
-    for (const QString& step : steps) {
-        const int equals = step.indexOf(u'=');
-        if (equals < 0) {
-            fixture.Click(step);
-        } else if (step[equals - 1] == u'+') {
-            // Typed at the end of what the edit holds.
-            QLineEdit* edit = fixture.Edit(step.left(equals - 1));
-            edit->setFocus();
-            edit->end(false);
-            QTest::keyClicks(edit, step.mid(equals + 1));
-        } else {
-            fixture.Type(step.left(equals), step.mid(equals + 1));
-        }
-    }
-}
 
 // The two value edits of each converter.
 const QStringList UsEdit = {"EditUsLen", "EditUsArea", "EditUsVol", "EditUsVol", "EditUsWeight"};
@@ -179,7 +162,7 @@ void TestConverters::convert() {
         // edit has the application's focus. (The wavelength tests leave the
         // window inactive: the edit has only its window's focus there.)
         QApplication::setActiveWindow(fixture.form->PanelMain());
-        Run(fixture, setup);
+        RunSteps(fixture, setup);
         const int equals = typed.indexOf(u'=');
         const bool append = typed[equals - 1] == u'+';
         const QString edit = typed.left(append ? equals - 1 : equals);
@@ -192,7 +175,7 @@ void TestConverters::convert() {
         fixture.worksheet.Modified = false;
         fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
 
-        Run(fixture, {typed});
+        RunSteps(fixture, {typed});
         QCOMPARE(QApplication::focusWidget(), fixture.Edit(edit));
         QCOMPARE(fixture.messages.warning, warning);
         // The typed edit keeps the text as typed.

@@ -1,4 +1,4 @@
-#include "support/formfixture.h"
+#include "support/formsteps.h"
 
 #include "ui/calculators/circuits/tformcombination.h"
 
@@ -17,12 +17,6 @@ private slots:
     void controlsAndTags();
     void seriesSwitchEmptiesResultAndRedraws();
 };
-
-namespace {
-
-using Steps = QStringList; // "EditZ1=50" types, "RadioZ12" clicks
-
-} // namespace
 
 void TestImpedance::calculate_data() {
     QTest::addColumn<Steps>("steps");
@@ -111,13 +105,7 @@ void TestImpedance::calculate() {
     QFETCH(QString, warning);
 
     FormFixture<TFormImpedance> fixture;
-    for (const QString& step : steps) {
-        const int equals = step.indexOf(u'=');
-        if (equals < 0)
-            fixture.Click(step);
-        else
-            fixture.Type(step.left(equals), step.mid(equals + 1));
-    }
+    RunSteps(fixture, steps);
     fixture.worksheet.Modified = false;
     fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
     fixture.Click(QStringLiteral("ButtonCalculate"));

@@ -1,4 +1,4 @@
-#include "support/formfixture.h"
+#include "support/formsteps.h"
 
 #include "ui/calculators/rf/tformfrequencylength.h"
 #include "ui/framework/rschematic.h"
@@ -23,7 +23,6 @@ private slots:
 
 namespace {
 
-using Steps = QStringList; // "EditFreq=7" types, "RadioFt" clicks
 
 template <typename Body> void WithForm(int type, Body body) {
     if (type == 16) {
@@ -35,22 +34,6 @@ template <typename Body> void WithForm(int type, Body body) {
     }
 }
 
-template <typename Fixture> void Run(Fixture& fixture, const Steps& steps) {
-    for (const QString& step : steps) {
-        const int equals = step.indexOf(u'=');
-        if (equals < 0) {
-            fixture.Click(step);
-        } else if (step[equals - 1] == u'+') {
-            // Typed at the end of what the edit holds.
-            QLineEdit* edit = fixture.Edit(step.left(equals - 1));
-            edit->setFocus();
-            edit->end(false);
-            QTest::keyClicks(edit, step.mid(equals + 1));
-        } else {
-            fixture.Type(step.left(equals), step.mid(equals + 1));
-        }
-    }
-}
 
 QString LengthEdit(int type) {
     return type == 16 ? QStringLiteral("EditWavelength") : QStringLiteral("EditDipole");
@@ -130,7 +113,7 @@ void TestWavelength::calculate() {
 
     WithForm(type, [&](auto& fixture) {
         fixture.config.AutoCalculate = 0; // these calculate all the same
-        Run(fixture, setup);
+        RunSteps(fixture, setup);
         const int equals = typed.indexOf(u'=');
         const bool append = typed[equals - 1] == u'+';
         const QString edit = typed.left(append ? equals - 1 : equals);
@@ -142,7 +125,7 @@ void TestWavelength::calculate() {
             (append ? fixture.Text(edit) : QString()) + typed.mid(equals + 1);
         fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
 
-        Run(fixture, {typed});
+        RunSteps(fixture, {typed});
         QCOMPARE(fixture.messages.warning, warning);
         QCOMPARE(fixture.Text(edit), expectedText);
         QCOMPARE(fixture.Field(field).text, expectedText);
