@@ -15,6 +15,11 @@ namespace {
 const char* const WorksheetMagic = "%KVW";
 const char* const EndMagic = "%KVE";
 
+void ShowNotAWorksheet(const QString& fileName) {
+    ShowError(QStringLiteral("The file '") + fileName +
+              QStringLiteral("' did not contain a valid worksheet."));
+}
+
 } // namespace
 
 void RWorksheet::Clear() {
@@ -45,8 +50,7 @@ bool RWorksheet::Read(const CalculatorCatalog& catalog) {
         ShowError(QStringLiteral("Could not read the file '") + FileName + QStringLiteral("'."));
         return false;
     case OpenOutcome::NotAFile:
-        ShowError(QStringLiteral("The file '") + FileName +
-                  QStringLiteral("' did not contain a valid worksheet."));
+        ShowNotAWorksheet(FileName);
         return false;
     }
     // Read straight from the file: a foreign file is refused after its first
@@ -57,8 +61,7 @@ bool RWorksheet::Read(const CalculatorCatalog& catalog) {
 bool RWorksheet::ReadFrom(QIODevice& device, const CalculatorCatalog& catalog) {
     BinaryReader reader(device);
     if (!reader.CheckMagic(WorksheetMagic)) {
-        ShowError(QStringLiteral("The file '") + FileName +
-                  QStringLiteral("' did not contain a valid worksheet."));
+        ShowNotAWorksheet(FileName);
         return false;
     }
     Clear();

@@ -15,7 +15,8 @@ const TFormSolver::Solve* TFormSolver::CurrentSolve() const {
 
 void TFormSolver::Calculate() {
     const Solve* entry = CurrentSolve();
-    if (!entry)
+    const std::vector<int> target = UnknownFields();
+    if (!entry || target.empty())
         return;
     Inputs values;
     for (int field : entry->fields) {
@@ -23,20 +24,9 @@ void TFormSolver::Calculate() {
             return;
         values.push_back(Calculation()->Field(field).GetReal());
     }
-    Finish(entry->target, entry->solve(values));
+    Finish(target.front(), entry->solve(values));
 }
 
 void TFormSolver::ShowUnknown() {
-    const RCalculation* calculation = Calculation();
-    if (!calculation)
-        return;
-    const Solve* current = CurrentSolve();
-    QList<int> marked;
-    QList<int> others;
-    for (const Solve& entry : solves_) {
-        const int base = entry.target * 10;
-        (&entry == current ? marked : others) << base + 1 << base + 2;
-    }
-    MarkEdits(marked, others);
-    CheckUnknownRadio(calculation->Unknown());
+    MarkUnknownFields();
 }

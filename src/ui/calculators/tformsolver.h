@@ -7,8 +7,9 @@
 
 // A calculator whose unknown is one of its quantities: for each choice of
 // unknown it checks some fields in a fixed order, hands their values to the
-// core's arithmetic and writes the answer into one field in that field's
-// unit. The unknown's edit takes the unknown's colours.
+// core's arithmetic and writes the answer, in that field's unit, into the
+// field the type table names for the unknown. The unknown's edit takes the
+// unknown's colours.
 class TFormSolver : public TFormProblem {
     Q_OBJECT
 
@@ -16,7 +17,6 @@ public:
     // The values of the checked fields, in base units, in the order checked.
     using Inputs = std::vector<double>;
     struct Solve {
-        int target;              // the field written
         std::vector<int> fields; // checked in this order, none of them negative
         std::function<Solved(const Inputs&)> solve;
     };

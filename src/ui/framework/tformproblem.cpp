@@ -142,19 +142,19 @@ TFormProblem::TFormProblem(AppContext& context, int type, QObject* parent)
 }
 
 QString TFormProblem::GetTypeName() const {
-    const CalcTypeInfo* info = FindCalcType(type_);
+    const CalcTypeInfo* info = TypeInfo();
     return info ? QString::fromLatin1(info->typeWord) : QStringLiteral("Unknown");
 }
 
 void TFormProblem::InitCalculation(RCalculation& calculation) const {
-    if (!FindCalcType(type_))
+    if (!TypeInfo())
         return;
     const RConfig defaults;
     InitCalculationOfType(type_, calculation, context_.config ? *context_.config : defaults);
 }
 
 void TFormProblem::ShowHelp() {
-    const CalcTypeInfo* info = FindCalcType(type_);
+    const CalcTypeInfo* info = TypeInfo();
     if (info && context_.showHelp)
         context_.showHelp(info->helpContext);
 }
@@ -388,6 +388,40 @@ void CheckOnly(QButtonGroup* group, int id) {
 void TFormProblem::CheckUnknownRadio(int position) { CheckOnly(unknownGroup_, position); }
 
 void TFormProblem::CheckConfigurationRadio(int tag) { CheckOnly(configurationGroup_, tag); }
+
+void TFormProblem::CheckSolutionRadio(int tag) { CheckOnly(solutionGroup_, tag); }
+
+std::vector<int> TFormProblem::UnknownFields() const {
+    const RCalculation* calculation = Calculation();
+    const CalcTypeInfo* info = TypeInfo();
+    const UnknownSpec* unknown =
+        calculation && info ? FindUnknown(*info, calculation->Unknown()) : nullptr;
+    return unknown ? unknown->fields : std::vector<int>();
+}
+
+RField* TFormProblem::FirstUnknownField() const {
+    RCalculation* calculation = Calculation();
+    const std::vector<int> fields = UnknownFields();
+    if (fields.empty() || fields.front() >= calculation->FieldCount())
+        return nullptr;
+    return &calculation->Field(fields.front());
+}
+
+void TFormProblem::MarkUnknownFields() {
+    const RCalculation* calculation = Calculation();
+    const CalcTypeInfo* info = TypeInfo();
+    if (!calculation || !info)
+        return;
+    const int unknown = calculation->Unknown();
+    QList<int> marked;
+    QList<int> others;
+    for (int choice = 0; choice < int(info->unknowns.size()); ++choice) {
+        for (int field : info->unknowns[size_t(choice)].fields)
+            (choice == unknown ? marked : others) << field * 10 + 1 << field * 10 + 2;
+    }
+    MarkEdits(marked, others);
+    CheckUnknownRadio(unknown);
+}
 
 void TFormProblem::MarkEdits(const QList<int>& unknownTags, const QList<int>& otherTags) {
     const QColor foreground =

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -131,6 +132,17 @@ protected:
     // Checks the Unknown radio at the position and unchecks the others.
     void CheckUnknownRadio(int position);
     void CheckConfigurationRadio(int tag);
+    // Checks the Solution radio with that tag; none for a tag the group lacks.
+    void CheckSolutionRadio(int tag);
+    // The fields the current unknown writes, as the type table declares
+    // them; empty for an unknown the type does not have.
+    std::vector<int> UnknownFields() const;
+    // The first of them, or nullptr.
+    RField* FirstUnknownField() const;
+    // Marks the fields of the current unknown and gives the fields of the
+    // type's other unknowns the normal look (no other edit is touched), then
+    // checks the Unknown radio.
+    void MarkUnknownFields();
     // Marks the edits of the unknown quantity in the configured colours
     // and read-only; the other listed edits get the normal look.
     void MarkEdits(const QList<int>& unknownTags, const QList<int>& otherTags);

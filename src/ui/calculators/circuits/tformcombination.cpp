@@ -87,34 +87,19 @@ void TFormCombination::BuildSchematic() {
 
 namespace {
 
-// By unknown (0 the result, 1 the first part, 2 the second): the field it
-// writes and the two known fields in the order they are checked.
-constexpr int Target[3] = {2, 0, 1};
+// By unknown (0 the result, 1 the first part, 2 the second): the two known
+// fields in the order they are checked. The field written is the type
+// table's.
 constexpr int Known[3][2] = {{0, 1}, {2, 1}, {2, 0}};
 
 } // namespace
 
 RField* TFormCombination::GetUnknownField() const {
-    RCalculation* calculation = Calculation();
-    const int unknown = calculation ? calculation->Unknown() : -1;
-    if (unknown < 0 || unknown > 2 || calculation->FieldCount() < 3)
-        return nullptr;
-    return &calculation->Field(Target[unknown]);
+    return FirstUnknownField();
 }
 
 void TFormCombination::ShowUnknown() {
-    RCalculation* calculation = Calculation();
-    if (!calculation)
-        return;
-    const int unknown = calculation->Unknown();
-    QList<int> marked;
-    QList<int> others;
-    for (int position = 0; position < 3; ++position) {
-        const int base = Target[position] * 10;
-        (position == unknown ? marked : others) << base + 1 << base + 2;
-    }
-    MarkEdits(marked, others);
-    CheckUnknownRadio(unknown);
+    MarkUnknownFields();
 }
 
 void TFormCombination::ShowConfiguration() {
@@ -144,6 +129,9 @@ void TFormCombination::Calculate() {
     const int unknown = calculation ? calculation->Unknown() : -1;
     if (unknown < 0 || unknown > 2 || calculation->FieldCount() < 3)
         return;
+    const std::vector<int> target = UnknownFields();
+    if (target.empty())
+        return;
     const int knownA = Known[unknown][0];
     const int knownB = Known[unknown][1];
     if (!ValidateFields({knownA, knownB}, family_.impedance))
@@ -164,7 +152,7 @@ void TFormCombination::Calculate() {
         solved = CombinationPart(rule, a.GetComplex(), b.GetComplex(),
                                  family_.impedance ? PartSign::Any : PartSign::NotNegative);
     }
-    Finish(Target[unknown], solved, CombinedUnit(rule, a.unitIndex, b.unitIndex));
+    Finish(target.front(), solved, CombinedUnit(rule, a.unitIndex, b.unitIndex));
 }
 
 namespace {

@@ -8,11 +8,12 @@
 
 namespace {
 
-// Fields: 0 the component, 1 the frequency, 2 the reactance.
+// Fields: 0 the component, 1 the frequency, 2 the reactance; solved for
+// the reactance, then for the component.
 std::vector<TFormSolver::Solve> ReactanceSolves(Reactor reactor) {
     return {
-        {2, {0, 1}, [reactor](const auto& v) { return ReactanceOf(reactor, v[0], v[1]); }},
-        {0, {1, 2}, [reactor](const auto& v) { return ElementOfReactance(reactor, v[1], v[0]); }},
+        {{0, 1}, [reactor](const auto& v) { return ReactanceOf(reactor, v[0], v[1]); }},
+        {{1, 2}, [reactor](const auto& v) { return ElementOfReactance(reactor, v[1], v[0]); }},
     };
 }
 

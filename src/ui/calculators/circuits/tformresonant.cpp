@@ -9,12 +9,13 @@
 
 namespace {
 
-// Fields: 0 the inductance, 1 the capacitance, 2 the frequency.
+// Fields: 0 the inductance, 1 the capacitance, 2 the frequency; solved for
+// the frequency, the inductance, then the capacitance.
 std::vector<TFormSolver::Solve> ResonanceSolves() {
     return {
-        {2, {0, 1}, [](const auto& v) { return ResonantFrequency(v[0], v[1]); }},
-        {0, {2, 1}, [](const auto& v) { return ResonantInductance(v[0], v[1]); }},
-        {1, {2, 0}, [](const auto& v) { return ResonantCapacitance(v[0], v[1]); }},
+        {{0, 1}, [](const auto& v) { return ResonantFrequency(v[0], v[1]); }},
+        {{2, 1}, [](const auto& v) { return ResonantInductance(v[0], v[1]); }},
+        {{2, 0}, [](const auto& v) { return ResonantCapacitance(v[0], v[1]); }},
     };
 }
 

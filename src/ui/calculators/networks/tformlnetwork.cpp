@@ -6,9 +6,7 @@
 #include "core/rcalculation.h"
 #include "ui/framework/rschematic.h"
 
-#include <QButtonGroup>
 #include <QGroupBox>
-#include <QRadioButton>
 
 #include <algorithm>
 
@@ -53,13 +51,7 @@ TFormLNetwork::TFormLNetwork(AppContext& context, QObject* parent)
 
 RField* TFormLNetwork::GetUnknownField() const {
     // The design writes Z1 and Z2; a new configuration empties Z1 only.
-    RCalculation* calculation = Calculation();
-    const CalcTypeInfo* info = TypeInfo();
-    const UnknownSpec* unknown =
-        calculation && info ? FindUnknown(*info, calculation->Unknown()) : nullptr;
-    if (!unknown || unknown->fields.empty() || unknown->fields.front() >= calculation->FieldCount())
-        return nullptr;
-    return &calculation->Field(unknown->fields.front());
+    return FirstUnknownField();
 }
 
 void TFormLNetwork::ShowConfiguration() {
@@ -82,19 +74,8 @@ void TFormLNetwork::ShowSolutions() {
     RCalculation* calculation = Calculation();
     const int solution = calculation ? calculation->Solution() : -1;
     groupSolution_->setVisible(solution != -1);
-    // Checked by hand so that a selection outside the two leaves both clear.
-    QButtonGroup* group = nullptr;
-    for (int tag = 0; tag < SolutionRadios.size(); ++tag) {
-        auto* radio = groupSolution_->findChild<QRadioButton*>(SolutionRadios[tag]);
-        if (!radio)
-            continue;
-        group = radio->group();
-        if (group)
-            group->setExclusive(false);
-        radio->setChecked(tag == solution);
-    }
-    if (group)
-        group->setExclusive(true);
+    // A selection outside the two leaves both clear.
+    CheckSolutionRadio(solution);
 }
 
 void TFormLNetwork::Calculate() {

@@ -100,17 +100,5 @@ void TFormNetwork::FinishNetwork(int groupsRight, int groupsBottom) {
 }
 
 void TFormNetwork::ShowUnknown() {
-    RCalculation* calculation = Calculation();
-    const CalcTypeInfo* info = TypeInfo();
-    if (!calculation || !info)
-        return;
-    const int unknown = calculation->Unknown();
-    QList<int> marked;
-    QList<int> others;
-    for (int choice = 0; choice < int(info->unknowns.size()); ++choice) {
-        for (int field : info->unknowns[size_t(choice)].fields)
-            (choice == unknown ? marked : others) << field * 10 + 1 << field * 10 + 2;
-    }
-    MarkEdits(marked, others);
-    CheckUnknownRadio(unknown);
+    MarkUnknownFields();
 }

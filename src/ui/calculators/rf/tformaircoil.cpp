@@ -10,13 +10,14 @@
 
 namespace {
 
-// Fields: 0 the diameter, 1 the length, 2 the turns, 3 the inductance.
+// Fields: 0 the diameter, 1 the length, 2 the turns, 3 the inductance;
+// solved for the inductance, the diameter, the length, then the turns.
 std::vector<TFormSolver::Solve> CoilSolves() {
     return {
-        {3, {0, 1, 2}, [](const auto& v) { return CoilInductance(v[0], v[1], v[2]); }},
-        {0, {3, 1, 2}, [](const auto& v) { return CoilDiameter(v[0], v[1], v[2]); }},
-        {1, {0, 3, 2}, [](const auto& v) { return CoilLength(v[0], v[1], v[2]); }},
-        {2, {0, 3, 1}, [](const auto& v) { return CoilTurns(v[0], v[1], v[2]); }},
+        {{0, 1, 2}, [](const auto& v) { return CoilInductance(v[0], v[1], v[2]); }},
+        {{3, 1, 2}, [](const auto& v) { return CoilDiameter(v[0], v[1], v[2]); }},
+        {{0, 3, 2}, [](const auto& v) { return CoilLength(v[0], v[1], v[2]); }},
+        {{0, 3, 1}, [](const auto& v) { return CoilTurns(v[0], v[1], v[2]); }},
     };
 }
 

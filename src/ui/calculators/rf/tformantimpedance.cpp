@@ -10,10 +10,8 @@
 #include "ui/framework/rschematic.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 
 #include <algorithm>
 #include <utility>
@@ -177,14 +175,7 @@ void TFormAntImpedance::ShowSolutions() {
     const int solution = calculation ? calculation->Solution() : -1;
     const bool shown = solution == 0 || solution == 1;
     groupSolution_->setVisible(shown);
-    const auto radios = groupSolution_->findChildren<QRadioButton*>();
-    if (radios.isEmpty())
-        return;
-    QButtonGroup* group = radios.first()->group();
-    group->setExclusive(false);
-    for (QRadioButton* radio : radios)
-        radio->setChecked(shown && group->id(radio) == solution);
-    group->setExclusive(true);
+    CheckSolutionRadio(solution);
 }
 
 bool TFormAntImpedance::ReadReading(int field, double& value) const {
