@@ -124,10 +124,7 @@ int RunCommandLine(int argc, char** argv) {
     }
     RepairWorksheet(worksheet, catalog);
 
-    const WorksheetReport content = BuildReport(worksheet, config.Precision);
-    const QByteArray bytes = chosen == ReportFormat::Html  ? ReportAsHtml(content)
-                             : chosen == ReportFormat::Csv ? ReportAsCsv(content)
-                                                           : ReportAsText(content);
+    const QByteArray bytes = ReportAs(chosen, BuildReport(worksheet, config.Precision));
     if (outputName.isEmpty()) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly) || !Writes(out, bytes))

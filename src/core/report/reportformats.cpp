@@ -150,6 +150,19 @@ QByteArray ReportAsCsv(const WorksheetReport& report) {
     return out.toUtf8();
 }
 
+QByteArray ReportAs(ReportFormat format, const WorksheetReport& report) {
+    switch (format) {
+    case ReportFormat::Html:
+        return ReportAsHtml(report);
+    case ReportFormat::Csv:
+        return ReportAsCsv(report);
+    case ReportFormat::Text:
+    case ReportFormat::Pdf:
+        break;
+    }
+    return ReportAsText(report);
+}
+
 ReportFormat ReportFormatForFile(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("pdf"))

@@ -15,6 +15,10 @@ QByteArray ReportAsHtml(const WorksheetReport& report);
 // role; quoted as RFC 4180 asks, lines ended by CR LF.
 QByteArray ReportAsCsv(const WorksheetReport& report);
 
+// The report in a format made of text: text, HTML or CSV (a PDF is laid out
+// on pages by the window side; asked for here it gives the text).
+QByteArray ReportAs(ReportFormat format, const WorksheetReport& report);
+
 // The format a file name asks for by its extension (any case): ".pdf",
 // ".html" or ".htm", ".csv"; anything else is text.
 ReportFormat ReportFormatForFile(const QString& fileName);

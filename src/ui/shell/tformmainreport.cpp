@@ -45,21 +45,10 @@ void TFormMain::MenuExportReportClick() {
 
 bool TFormMain::ExportReport(const QString& path) {
     const WorksheetReport report = BuildReport(*worksheet_, config_->Precision);
-    bool written = false;
-    switch (ReportFormatForFile(path)) {
-    case ReportFormat::Pdf:
-        written = WritePdfReport(path, report);
-        break;
-    case ReportFormat::Html:
-        written = WriteReportFile(path, ReportAsHtml(report));
-        break;
-    case ReportFormat::Csv:
-        written = WriteReportFile(path, ReportAsCsv(report));
-        break;
-    case ReportFormat::Text:
-        written = WriteReportFile(path, ReportAsText(report));
-        break;
-    }
+    const ReportFormat format = ReportFormatForFile(path);
+    const bool written = format == ReportFormat::Pdf
+                             ? WritePdfReport(path, report)
+                             : WriteReportFile(path, ReportAs(format, report));
     if (!written)
         ShowError(QStringLiteral("Could not write the report to '") + path + QStringLiteral("'."));
     return written;
