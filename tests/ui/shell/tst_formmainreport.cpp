@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QtTest>
 
+#include <unistd.h>
+
 // The worksheet report from the File menu: the entries, the export in every
 // format, the overwrite question, a failed write, and the print preview.
 class TestFormMainReport : public QObject {
@@ -17,6 +19,8 @@ private slots:
     void exportReport_data();
     void exportReport();
     void overwriteIsAsked();
+    void exportOntoTheWorksheet_data();
+    void exportOntoTheWorksheet();
     void failedWriteNamesTheFile();
     void printPreviewShowsTheWorksheet();
 };
@@ -90,15 +94,66 @@ void TestFormMainReport::overwriteIsAsked() {
     old.write("keep me");
     old.close();
     h.dialogs.reportPaths << path << path;
-    h.dialogs.answers << UserDialogs::Answer::No << UserDialogs::Answer::Yes;
+    h.dialogs.PressEnter(); // the default keeps the file
+    h.dialogs.answers << UserDialogs::Answer::Yes;
     h.Trigger(QStringLiteral("MenuExportReport"));
     QCOMPARE(h.dialogs.Questions(), QStringList{"Overwrite file '" + path + "'?"});
+    QCOMPARE(h.dialogs.records.last().defaultAnswer, UserDialogs::Answer::No);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("keep me"));
     old.close();
     h.Trigger(QStringLiteral("MenuExportReport"));
     QVERIFY(old.open(QIODevice::ReadOnly));
     QVERIFY(old.readAll().startsWith("Kelvo worksheet: Untitled"));
+}
+
+void TestFormMainReport::exportOntoTheWorksheet_data() {
+    QTest::addColumn<QString>("spelling"); // how the chosen path leads to a file
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("its own name") << "w.kvw" << true;
+    QTest::newRow("with ./ and ../ inside") << "./sub/../w.kvw" << true;
+    QTest::newRow("a symbolic link") << "link.txt" << true;
+    QTest::newRow("a hard link") << "hard.txt" << true;
+    QTest::newRow("a copy: another file") << "copy.kvw" << false;
+}
+
+// The report never replaces the worksheet it describes, under any name; the
+// window says why and writes nothing. Another file is only asked about.
+void TestFormMainReport::exportOntoTheWorksheet() {
+    QFETCH(QString, spelling);
+    QFETCH(bool, refused);
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    const QString sheet = WriteWorksheet(h.Path(QStringLiteral("w.kvw")), QStringLiteral("68"));
+    QVERIFY(QDir(h.Folder()).mkdir(QStringLiteral("sub")));
+    QVERIFY(QFile::link(sheet, h.Path(QStringLiteral("link.txt"))));
+    QVERIFY(::link(QFile::encodeName(sheet), QFile::encodeName(h.Path("hard.txt"))) == 0);
+    QVERIFY(QFile::copy(sheet, h.Path(QStringLiteral("copy.kvw"))));
+    QVERIFY(h.Window().OpenWorksheet(sheet));
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("47"));
+    QFile file(sheet);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    const QString path = h.Folder() + u'/' + spelling;
+    h.dialogs.reportPaths << path;
+    h.dialogs.answers << UserDialogs::Answer::Yes; // to a question, Yes would destroy
+    h.Trigger(QStringLiteral("MenuExportReport"));
+
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QVERIFY(h.Window().Worksheet()->Modified);
+    if (refused) {
+        QCOMPARE(h.dialogs.Questions(), QStringList());
+        QCOMPARE(h.dialogs.Messages(),
+                 QStringList{"Error: The report was not written: '" + path +
+                             "' is the open worksheet, which the report would replace. "
+                             "Choose another file for the report."});
+    } else {
+        QCOMPARE(h.dialogs.Questions(), QStringList{"Overwrite file '" + path + "'?"});
+        QVERIFY(h.dialogs.Messages().isEmpty());
+    }
 }
 
 void TestFormMainReport::failedWriteNamesTheFile() {
