@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QUrl>
@@ -23,6 +24,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include <functional>
+#include <limits>
 
 // Receives the addresses the program hands to the desktop's browser.
 class UrlCatcher : public QObject {
@@ -48,6 +50,8 @@ private slots:
     void configurationReadAtStartup();
     void damagedConfiguration();
     void maximizedPlacement();
+    void placementBoundedByTheScreen_data();
+    void placementBoundedByTheScreen();
     void startupFile_data();
     void startupFile();
     void firstWindowAfterStartupError_data();
@@ -297,7 +301,7 @@ void TestFormMain::configurationReadAtStartup() {
     stored.LastFolder = h.Folder() + "/";
     stored.Left = 40;
     stored.Top = 50;
-    stored.Width = 760;
+    stored.Width = 740;
     stored.Height = 540;
     QVERIFY(stored.Write());
     QVERIFY(h.Start());
@@ -310,7 +314,7 @@ void TestFormMain::configurationReadAtStartup() {
     QCOMPARE(h.Action(QStringLiteral("MenuHistory2"))->text(), QStringLiteral("a.kvw"));
     QVERIFY(!h.Action(QStringLiteral("MenuHistory3"))->isVisible());
     QCOMPARE(w.pos(), QPoint(40, 50));
-    QCOMPARE(w.size(), QSize(760, 540));
+    QCOMPARE(w.size(), QSize(740, 540));
     QVERIFY(!w.isMaximized());
 
     // The preferences apply at once: automatic calculation at five digits.
@@ -326,7 +330,7 @@ void TestFormMain::configurationReadAtStartup() {
     QCOMPARE(reread.RecentFiles, stored.RecentFiles);
     QCOMPARE(reread.Precision, 5);
     QCOMPARE(reread.AutoCalculate, 1);
-    QCOMPARE(QRect(reread.Left, reread.Top, reread.Width, reread.Height), QRect(40, 50, 760, 540));
+    QCOMPARE(QRect(reread.Left, reread.Top, reread.Width, reread.Height), QRect(40, 50, 740, 540));
 }
 
 void TestFormMain::damagedConfiguration() {
@@ -353,7 +357,7 @@ void TestFormMain::maximizedPlacement() {
     stored.Maximized = 1;
     stored.Left = 30;
     stored.Top = 40;
-    stored.Width = 900;
+    stored.Width = 740;
     stored.Height = 650;
     QVERIFY(stored.Write());
     QVERIFY(h.Start());
@@ -365,8 +369,43 @@ void TestFormMain::maximizedPlacement() {
     QCOMPARE(Int32At(bytes, 92), 1);
     QCOMPARE(Int32At(bytes, 96), 30);
     QCOMPARE(Int32At(bytes, 100), 40);
-    QCOMPARE(Int32At(bytes, 104), 900);
+    QCOMPARE(Int32At(bytes, 104), 740);
     QCOMPARE(Int32At(bytes, 108), 650);
+}
+
+void TestFormMain::placementBoundedByTheScreen_data() {
+    QTest::addColumn<QList<qint32>>("stored"); // maximized, left, top, width, height
+    constexpr qint32 Most = std::numeric_limits<qint32>::max();
+    QTest::newRow("100000 square") << QList<qint32>{0, 16, 16, 100000, 100000};
+    QTest::newRow("left edge far right") << QList<qint32>{0, Most, 16, 673, 495};
+    QTest::newRow("maximized, 100000 square") << QList<qint32>{1, 16, 16, 100000, 100000};
+}
+
+// A damaged or foreign configuration never puts the window, or the place it
+// is restored to, beyond the screen; the next run finds it bounded.
+void TestFormMain::placementBoundedByTheScreen() {
+    QFETCH(QList<qint32>, stored);
+    MainWindowHarness h;
+    RConfig config;
+    config.FileName = h.ConfigPath();
+    config.Maximized = stored[0];
+    config.Left = stored[1];
+    config.Top = stored[2];
+    config.Width = stored[3];
+    config.Height = stored[4];
+    QVERIFY(config.Write());
+    QVERIFY(h.Start());
+    TFormMain& w = h.Window();
+    const QRect screen = w.screen()->availableGeometry();
+    QVERIFY(screen.contains(w.normalGeometry()));
+    if (!w.isMaximized())
+        QVERIFY(screen.contains(w.frameGeometry()));
+    QCOMPARE(w.isMaximized(), stored[0] != 0);
+    w.close();
+    const QByteArray bytes = h.ConfigBytes();
+    const QRect written(Int32At(bytes, 96), Int32At(bytes, 100), Int32At(bytes, 104),
+                        Int32At(bytes, 108));
+    QVERIFY(screen.contains(written));
 }
 
 void TestFormMain::startupFile_data() {
