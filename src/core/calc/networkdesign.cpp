@@ -21,19 +21,6 @@ NetworkDesign DesignFailure(const QString& message) {
     return design;
 }
 
-// The checks every design makes before its own arithmetic; an empty text
-// when they pass.
-QString InputProblem(const Complex& zin, const Complex& zout, double q) {
-    if (zin.im != 0)
-        return QStringLiteral("Error: Imaginary component of Zin must be 0.");
-    if (zout.im != 0)
-        return QStringLiteral("Error: Imaginary component of Zout must be 0.");
-    const auto usable = [](double v) { return v > 0 && std::isfinite(v); };
-    if (!usable(zin.re) || !usable(zout.re) || !usable(q))
-        return NoSolutionMessage();
-    return QString();
-}
-
 // The refusal of a Q at or below the minimum. Where the printed minimum is
 // below Q (equal resistances and a Q whose square vanishes beside 1) or is
 // no number (a ratio of resistances beyond the range of a double) the
@@ -59,6 +46,19 @@ NetworkDesign Elements(double x1, double x2, double x3) {
     return design;
 }
 
+// The checks every design makes before its own arithmetic on Rin, Rout and Q.
+NetworkDesign Checked(const Complex& zin, const Complex& zout, double q,
+                      NetworkDesign (*arithmetic)(double rin, double rout, double q)) {
+    if (zin.im != 0)
+        return DesignFailure(QStringLiteral("Error: Imaginary component of Zin must be 0."));
+    if (zout.im != 0)
+        return DesignFailure(QStringLiteral("Error: Imaginary component of Zout must be 0."));
+    const auto usable = [](double v) { return v > 0 && std::isfinite(v); };
+    if (!usable(zin.re) || !usable(zout.re) || !usable(q))
+        return DesignFailure(NoSolutionMessage());
+    return arithmetic(zin.re, zout.re, q);
+}
+
 } // namespace
 
 double PiMinimumQ(double rin, double rout) {
@@ -76,29 +76,21 @@ QString QTooLowMessage(double minimumQ) {
 }
 
 NetworkDesign DesignPiNetwork(const Complex& zin, const Complex& zout, double q) {
-    const QString problem = InputProblem(zin, zout, q);
-    if (!problem.isEmpty())
-        return DesignFailure(problem);
-    const double rin = zin.re;
-    const double rout = zout.re;
-    const double q3Squared = (rout / rin) * (q * q + 1) - 1;
-    if (!(q3Squared > 0))
-        return QTooLow(PiMinimumQ(rin, rout), q);
-    const double x1 = rin / q;
-    const double x3 = rout / std::sqrt(q3Squared);
-    const double x2 = (q * rin + rin * rout / x3) / (q * q + 1);
-    return Elements(x1, x2, x3);
+    return Checked(zin, zout, q, [](double rin, double rout, double q) {
+        const double q3Squared = (rout / rin) * (q * q + 1) - 1;
+        if (!(q3Squared > 0))
+            return QTooLow(PiMinimumQ(rin, rout), q);
+        const double x3 = rout / std::sqrt(q3Squared);
+        return Elements(rin / q, (q * rin + rin * rout / x3) / (q * q + 1), x3);
+    });
 }
 
 NetworkDesign DesignTNetwork(const Complex& zin, const Complex& zout, double q) {
-    const QString problem = InputProblem(zin, zout, q);
-    if (!problem.isEmpty())
-        return DesignFailure(problem);
-    const double rin = zin.re;
-    const double rout = zout.re;
-    const double rv = rin * (1 + q * q);
-    if (!(rv > rout))
-        return QTooLow(TMinimumQ(rin, rout), q);
-    const double q3 = std::sqrt(rv / rout - 1);
-    return Elements(q * rin, rv / (q + q3), q3 * rout);
+    return Checked(zin, zout, q, [](double rin, double rout, double q) {
+        const double rv = rin * (1 + q * q);
+        if (!(rv > rout))
+            return QTooLow(TMinimumQ(rin, rout), q);
+        const double q3 = std::sqrt(rv / rout - 1);
+        return Elements(q * rin, rv / (q + q3), q3 * rout);
+    });
 }
