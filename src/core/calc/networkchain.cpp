@@ -32,17 +32,17 @@ NodeChain Chain(const Solved& solve, NetworkPort towards, const Complex& termina
 }
 
 LadderStep Series(const Complex& z, int element) {
-    return LadderStep{Placement::Series, z, element};
+    return LadderStep{ElementPlacement::Series, z, element};
 }
 
 LadderStep Shunt(const Complex& z, int element) {
-    return LadderStep{Placement::Shunt, z, element};
+    return LadderStep{ElementPlacement::Shunt, z, element};
 }
 
 } // namespace
 
 Complex NodeAfter(const Complex& before, const LadderStep& step) {
-    if (step.placement == Placement::Series)
+    if (step.placement == ElementPlacement::Series)
         return before + step.z;
     return before * step.z / (before + step.z);
 }

@@ -11,11 +11,11 @@
 // same message. This is what a Smith chart of a network plots (smith.h).
 
 // An element in series with the line, or from the line to ground.
-enum class Placement { Series, Shunt };
+enum class ElementPlacement { Series, Shunt };
 
 // One element as met on the way from the terminated port.
 struct LadderStep {
-    Placement placement = Placement::Series;
+    ElementPlacement placement = ElementPlacement::Series;
     Complex z;       // the element's impedance in ohms
     int element = 1; // which of the network's elements it is: 1 for Z1, 2 for Z2, 3 for Z3
 };

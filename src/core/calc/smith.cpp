@@ -223,7 +223,7 @@ QString ChartReadingText(const ChartReading& reading, int precision) {
 
 QList<Complex> ElementPath(const Complex& before, const LadderStep& step, double z0) {
     const Complex first = ReflectionOf(before, z0);
-    const bool series = step.placement == Placement::Series;
+    const bool series = step.placement == ElementPlacement::Series;
     const Complex start = series ? before : Inverse(before);
     const Complex direction = series ? step.z : Inverse(step.z);
     const bool still = direction.re == 0 && direction.im == 0;

@@ -45,12 +45,12 @@ double ReturnLossOf(double magnitude);
 
 // Everything a tooltip or a list of plotted points says about one point.
 struct ChartReading {
-    Complex z;        // ohms
-    Complex gamma;    // Γ
-    double magnitude; // |Γ|
-    double angle;     // degrees
-    double swr;
-    double returnLoss; // dB
+    Complex z;            // ohms
+    Complex gamma;        // Γ
+    double magnitude = 0; // |Γ|
+    double angle = 0;     // degrees
+    double swr = 1;
+    double returnLoss = 0; // dB
 };
 ChartReading ChartReadingOf(const Complex& z, double z0);
 // "Z = 25 + j25 Ω, Γ = 0.4472 ∠ 116.6°, SWR = 2.618" with numbers in the
@@ -66,9 +66,10 @@ QString ChartReadingText(const ChartReading& reading, int precision);
 // conductance (shunt), a resistance along its arc of constant reactance or
 // susceptance, a lossy element along the circle that its line maps onto.
 // The points are spaced evenly along that arc, at most 2.8° of the arc's
-// own circle and 0.05 of the chart's radius of arc apart, so that joining them
-// with straight lines draws a smooth curve; an arc that is a straight line
-// on the chart (through the real axis' ends) is given by its two ends.
+// own circle and an arc of 0.05 (the rim's radius is 1) apart, so that
+// joining them with straight lines draws a smooth curve. A path that is a
+// straight line on the chart (a resistance in series with a resistive node,
+// a conductance in shunt with one: along the real axis) is its two ends.
 // A step that cannot move the node (a series element of zero impedance, a
 // shunt of zero admittance, anything in series with an open or in shunt
 // with a short) gives the one point of the node. A shunt short (Z = 0) or
@@ -98,7 +99,10 @@ struct ChartCurve {
     Complex centre;
     double radius = 0; // 0: the straight segment from `from` to `to`
     // The arc in degrees as seen from the centre, counter-clockwise positive
-    // (y up): from startAngle through sweep; 360 for a full circle.
+    // (y up): from startAngle through sweep; 360 for a full circle. Drawn
+    // with the chart's up on the screen's up, QPainter::drawArc takes both as
+    // they are (times 16); an SVG arc ("A") needs sweep-flag 1 for a negative
+    // sweep and large-arc-flag 1 beyond 180°.
     double startAngle = 0;
     double sweep = 0;
     Complex from; // the ends; for a full circle both are the start
@@ -121,7 +125,7 @@ QList<ChartCurve> ImpedanceGrid(const QList<double>& values = ChartGridValues())
 QList<ChartCurve> AdmittanceGrid(const QList<double>& values = ChartGridValues());
 // The circle of the SWR of a load on Z0, around the centre with radius |Γ|;
 // the rim with an infinite SWR for a load without resistance or outside the
-// chart.
+// chart; for a matched load a point, radius 0 at the centre.
 ChartCurve SwrCircle(const Complex& z, double z0);
 
 // A curve as points, `perTurn` to a full turn (at least one segment), first

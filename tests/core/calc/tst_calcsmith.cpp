@@ -171,7 +171,7 @@ void TestCalcSmith::chain() {
     QStringList met;
     for (int i = 0; i < found.steps.size(); ++i) {
         const LadderStep& step = found.steps[i];
-        const bool series = step.placement == Placement::Series;
+        const bool series = step.placement == ElementPlacement::Series;
         met << QStringLiteral("%1%2").arg(series ? 's' : 'p').arg(step.element);
         QCOMPARE(step.z, z[step.element]);
         const C element = Std(z[step.element]);
@@ -217,7 +217,7 @@ void TestCalcSmith::elementPath() {
     QFETCH(int, points);
 
     const double z0 = 50;
-    const LadderStep step{shunt ? Placement::Shunt : Placement::Series, element, 1};
+    const LadderStep step{shunt ? ElementPlacement::Shunt : ElementPlacement::Series, element, 1};
     const QList<Complex> path = ElementPath(before, step, z0);
     const C zb = Std(before);
     const C ze = Std(element);
