@@ -245,10 +245,9 @@ void TestCalcSmith::elementPath() {
         const C gamma = Std(path[i]);
         const C z = C(z0) * (1.0 + gamma) / (1.0 - gamma);
         const C offset = ((shunt ? 1.0 / z : z) - start) / direction; // t + j0
-        QVERIFY2(
-            std::abs(offset.imag()) < 1e-9 && offset.real() >= lastT - 1e-9 &&
-                offset.real() <= 1 + 1e-9,
-            qPrintable(QStringLiteral("%1: t %2 %3").arg(i).arg(offset.real()).arg(offset.imag())));
+        QVERIFY2(std::abs(offset.imag()) < 1e-9 && offset.real() >= lastT - 1e-9 &&
+                     offset.real() <= 1 + 1e-9,
+                 qPrintable(Show(path[i])));
         lastT = offset.real();
     }
 }
@@ -308,10 +307,7 @@ void TestCalcSmith::grid() {
             const double values[] = {z.real(), z.imag(), y.real(), y.imag()};
             const double found = values[int(curve.kind)];
             QVERIFY2(std::abs(found - curve.value) < 1e-9 * std::max(1.0, curve.value),
-                     qPrintable(QStringLiteral("kind %1 value %2: %3")
-                                    .arg(int(curve.kind))
-                                    .arg(curve.value)
-                                    .arg(found)));
+                     qPrintable(Show(point)));
         }
     }
     const ChartCurve swr = SwrCircle(Complex(25, 25), 50);
