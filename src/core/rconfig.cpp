@@ -2,13 +2,13 @@
 
 #include "core/binaryio.h"
 #include "core/filereading.h"
+#include "core/filewriting.h"
 #include "core/messages.h"
 #include "core/units.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -151,21 +151,16 @@ bool RConfig::WriteTo(QIODevice& device) const {
 }
 
 bool RConfig::Write() const {
-    QSaveFile file(FileName);
-    // Replacing through a new file keeps the old one whole if writing fails;
-    // where the folder forbids new files but the file itself may be written
-    // (a shared folder), writing in place is the only way left.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
+    switch (WriteFileSafely(FileName, [this](QIODevice& device) { return WriteTo(device); })) {
+    case WriteOutcome::Written:
+        return true;
+    case WriteOutcome::NotOpened:
         ShowError(QStringLiteral("Could not open file '") + FileName +
                   QStringLiteral("' for writing."));
         return false;
+    case WriteOutcome::NotWritten:
+        break;
     }
-    if (!WriteTo(file) || !file.commit()) {
-        file.cancelWriting();
-        ShowError(QStringLiteral("Error writing to file file '") + FileName +
-                  QStringLiteral("'."));
-        return false;
-    }
-    return true;
+    ShowError(QStringLiteral("Error writing to file file '") + FileName + QStringLiteral("'."));
+    return false;
 }

@@ -3,10 +3,10 @@
 #include "core/binaryio.h"
 #include "core/calctypes.h"
 #include "core/filereading.h"
+#include "core/filewriting.h"
 #include "core/messages.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -97,23 +97,19 @@ bool RWorksheet::WriteTo(QIODevice& device) const {
 }
 
 bool RWorksheet::Write() const {
-    QSaveFile file(FileName);
-    // Replacing through a new file keeps the old one whole if writing fails;
-    // where the folder forbids new files but the file itself may be written
-    // (a shared folder), writing in place is the only way left.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
+    switch (WriteFileSafely(FileName, [this](QIODevice& device) { return WriteTo(device); })) {
+    case WriteOutcome::Written:
+        return true;
+    case WriteOutcome::NotOpened:
         ShowError(QStringLiteral("Could not open file '") + FileName +
                   QStringLiteral("' for writing."));
         return false;
+    case WriteOutcome::NotWritten:
+        break;
     }
-    if (!WriteTo(file) || !file.commit()) {
-        file.cancelWriting();
-        ShowError(QStringLiteral("Error writing to file file '") + FileName +
-                  QStringLiteral("'. The disk could be full."));
-        return false;
-    }
-    return true;
+    ShowError(QStringLiteral("Error writing to file file '") + FileName +
+              QStringLiteral("'. The disk could be full."));
+    return false;
 }
 
 int RWorksheet::FindByName(const QString& name) const {
