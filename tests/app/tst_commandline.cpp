@@ -1,4 +1,5 @@
 #include "core/report/samplesheet.h"
+#include "support/specialfiles.h"
 
 #include "core/report/reportformats.h"
 #include "core/report/worksheetreport.h"
@@ -6,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 // The program on the command line, as a shell user runs it: without a
 // display, its answers on standard output and standard error, and its exit
@@ -17,11 +20,17 @@ private slots:
     void initTestCase();
     void run_data();
     void run();
+    void outputs_data();
+    void outputs();
 
 private:
+    // Runs the program without a display; false when it did not end normally.
+    bool Run(const QStringList& arguments, QByteArray& out, QString& error, int& status) const;
+
     QTemporaryDir folder_;
     QString program_;
     QString sample_;
+    QByteArray sampleBytes_;
 };
 
 namespace {
@@ -43,6 +52,14 @@ void TestCommandLine::initTestCase() {
     sample_ = folder_.filePath(QStringLiteral("antenna.kvw"));
     sheet.FileName = sample_;
     QVERIFY(sheet.Write());
+    QFile written(sample_);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    sampleBytes_ = written.readAll();
+    // Two more names for the worksheet: a symbolic and a hard link.
+    QVERIFY(QFile::link(sample_, folder_.filePath(QStringLiteral("link.kvw"))));
+    QVERIFY(::link(QFile::encodeName(sample_).constData(),
+                   QFile::encodeName(folder_.filePath(QStringLiteral("hard.kvw"))).constData()) ==
+            0);
     QFile damaged(folder_.filePath(QStringLiteral("damaged.kvw")));
     QFile whole(sample_);
     QVERIFY(whole.open(QIODevice::ReadOnly) && damaged.open(QIODevice::WriteOnly));
@@ -116,17 +133,12 @@ void TestCommandLine::run() {
     for (QString& argument : arguments)
         argument = Expand(argument, dir);
 
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    process.setProcessEnvironment(environment);
-    process.start(program_, arguments);
-    QVERIFY(process.waitForFinished(20000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    const QByteArray out = process.readAllStandardOutput();
-    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), Expand(error, dir));
-    QCOMPARE(process.exitCode(), status);
+    QByteArray out;
+    QString errorText;
+    int exitCode = 0;
+    QVERIFY(Run(arguments, out, errorText, exitCode));
+    QCOMPARE(errorText, Expand(error, dir));
+    QCOMPARE(exitCode, status);
 
     RWorksheet sheet;
     FillSampleSheet(sheet);
@@ -146,6 +158,98 @@ void TestCommandLine::run() {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytesOf(written));
     }
+}
+
+bool TestCommandLine::Run(const QStringList& arguments, QByteArray& out, QString& error,
+                          int& status) const {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(environment);
+    process.start(program_, arguments);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit)
+        return false;
+    out = process.readAllStandardOutput();
+    error = QString::fromUtf8(process.readAllStandardError());
+    status = process.exitCode();
+    return true;
+}
+
+void TestCommandLine::outputs_data() {
+    QTest::addColumn<QString>("report"); // the worksheet's name, in $DIR
+    QTest::addColumn<QString>("output"); // in $DIR, or a device or FIFO made there
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error"); // %1 is the output's path
+
+    const QString same = QStringLiteral("kelvo: the report would overwrite the worksheet "
+                                        "'$DIR/%1' it describes; choose another output.\n");
+    const QString failed = QStringLiteral("kelvo: could not write the report to '%1'.\n");
+    QTest::newRow("the worksheet, spelled with ./")
+        << "antenna.kvw"
+        << "./antenna.kvw" << 2 << same.arg("antenna.kvw");
+    QTest::newRow("the worksheet, through a symbolic link")
+        << "antenna.kvw"
+        << "link.kvw" << 2 << same.arg("antenna.kvw");
+    QTest::newRow("the worksheet, by a second hard link")
+        << "antenna.kvw"
+        << "hard.kvw" << 2 << same.arg("antenna.kvw");
+    QTest::newRow("the worksheet read through a link")
+        << "link.kvw"
+        << "antenna.kvw" << 2 << same.arg("link.kvw");
+    QTest::newRow("/dev/null") << "antenna.kvw"
+                               << "null" << 0 << "";
+    QTest::newRow("/dev/full") << "antenna.kvw"
+                               << "full" << 1 << failed;
+    QTest::newRow("FIFO") << "antenna.kvw"
+                          << "fifo" << 0 << "";
+    QTest::newRow("folder") << "antenna.kvw"
+                            << "folder" << 1 << failed;
+}
+
+// Where the report goes: never over its own worksheet, straight into a
+// device or FIFO, never into a folder.
+void TestCommandLine::outputs() {
+    QFETCH(QString, report);
+    QFETCH(QString, output);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+    const QString dir = folder_.path();
+    QTemporaryDir targets;
+    QString path = QDir(dir).filePath(output);
+    std::unique_ptr<HeldFifo> fifo;
+    if (output == QLatin1String("null") || output == QLatin1String("full"))
+        path = CharacterDevice(targets.path(), output);
+    else if (output == QLatin1String("fifo"))
+        fifo = std::make_unique<HeldFifo>(path = targets.filePath(output));
+    else if (output == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(path = targets.filePath(output)));
+    if (path.isEmpty() || (fifo && !fifo->IsOpen()))
+        QSKIP("This system cannot make that kind of file here.");
+
+    QByteArray out;
+    QString errorText;
+    int exitCode = 0;
+    QVERIFY(
+        Run({"--report", QDir(dir).filePath(report), "--output", path}, out, errorText, exitCode));
+    QCOMPARE(errorText, Expand(error.arg(path), dir));
+    QCOMPARE(exitCode, status);
+    QVERIFY(out.isEmpty());
+    // Nothing was written over the worksheet, and nothing put in the place of
+    // a device, a FIFO or a folder.
+    QFile sample(sample_);
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QCOMPARE(sample.readAll(), sampleBytes_);
+    if (fifo) {
+        RWorksheet sheet;
+        FillSampleSheet(sheet);
+        sheet.FileName = sample_;
+        QCOMPARE(fifo->Take(), ReportAsText(BuildReport(sheet, 8)));
+        QVERIFY(fifo->IsFifo());
+    } else if (output == QLatin1String("null") || output == QLatin1String("full")) {
+        QVERIFY(IsCharacterDevice(path));
+    }
+    QVERIFY(QFileInfo(path).isDir() == (output == QLatin1String("folder")));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
