@@ -101,8 +101,9 @@ bool RConfig::ReadFrom(QIODevice& device) {
         Precision = reader.ReadInt32();
         const qint32 count = reader.ReadInt32();
         RecentFiles.clear();
-        // Each entry needs at least its length; more cannot be in the file.
-        if (count < 0 || count > reader.Remaining() / 4)
+        // The program keeps four; a few more from another writer are read,
+        // a count no real file has ends the reading before anything is held.
+        if (count < 0 || count > MaxStoredRecentFiles || count > reader.Remaining() / 4)
             reader.SetError();
         for (qint32 i = 0; i < count && !reader.HasError(); ++i)
             RecentFiles.append(reader.ReadText());
