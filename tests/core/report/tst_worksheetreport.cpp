@@ -16,6 +16,9 @@ private slots:
     void formats();
     void awkwardTexts_data();
     void awkwardTexts();
+    void csvCells_data();
+    void csvCells();
+    void calculationsWithoutQuantities();
     void orderAndRoles();
     void everyCalculationOfALargeWorksheet();
     void fileIsReplacedWholeOrNotAtAll();
@@ -104,42 +107,129 @@ void TestWorksheetReport::formats() {
 void TestWorksheetReport::awkwardTexts_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("value");
-    QTest::newRow("quotes") << "Say \"50 ohm\""
-                            << "\"1\"";
-    QTest::newRow("commas") << "Load, dummy, 50"
-                            << "1,5";
-    QTest::newRow("markup") << "<b>R</b> & <script>x</script>"
-                            << "<1&2>";
-    QTest::newRow("letters") << "Zweiter Widerstand für Ωmega, ĳ"
-                             << "ÄÖÜ";
+    QTest::addColumn<QString>("shownName"); // in every format
+    QTest::addColumn<QString>("shownValue");
+    auto row = [](const char* tag, const QString& name, const QString& value) {
+        QTest::newRow(tag) << name << value << name << value;
+    };
+    row("quotes", "Say \"50 ohm\"", "\"1\"");
+    row("commas", "Load, dummy, 50", "1,5");
+    row("markup", "<b>R</b> & <script>x</script>", "<1&2>");
+    row("letters", "Zweiter Widerstand für Ωmega, ĳ", "ÄÖÜ");
+    // Control characters never reach a report: breaks and tabs read as
+    // spaces, anything else as the replacement mark.
     QTest::newRow("line breaks") << "first\nsecond\r\nthird"
-                                 << "a\tb";
+                                 << "a\tb"
+                                 << "first second  third"
+                                 << "a b";
+    const QString mark(QChar::ReplacementCharacter);
+    QTest::newRow("terminal escapes")
+        << "\x1b]0;owned\x07R\x1b[31m"
+        << "\x1b[2J5" << mark + "]0;owned" + mark + "R" + mark + "[31m" << mark + "[2J5";
+    QTest::newRow("NUL, DEL and C1") << QString::fromUtf8("a\0b\x7f", 4) << QString("\u009b1")
+                                     << "a" + mark + "b" + mark << mark + "1";
 }
 
 // Names and texts from a file reach every format whole and escaped.
 void TestWorksheetReport::awkwardTexts() {
     QFETCH(QString, name);
     QFETCH(QString, value);
+    QFETCH(QString, shownName);
+    QFETCH(QString, shownValue);
     const RWorksheet sheet = OneResistor(name, value);
     const WorksheetReport report = BuildReport(sheet, 8);
+    QCOMPARE(sheet.At(0)->Name(), name); // the worksheet keeps its own
 
     const QList<QStringList> rows = ParseCsv(QString::fromUtf8(ReportAsCsv(report)));
     QCOMPARE(rows.size(), 4);
     for (const QStringList& row : rows)
         QCOMPARE(row.size(), 7);
-    QCOMPARE(rows[1][0], name);
-    QCOMPARE(rows[1][3], value);
+    QCOMPARE(rows[1][0], shownName);
+    QCOMPARE(rows[1][3], shownValue);
 
     const QString html = QString::fromUtf8(ReportAsHtml(report));
-    QVERIFY(html.contains(name.toHtmlEscaped()));
-    QVERIFY(html.contains(value.toHtmlEscaped()));
+    QVERIFY(html.contains(shownName.toHtmlEscaped()));
+    QVERIFY(html.contains(shownValue.toHtmlEscaped()));
     QVERIFY(!html.contains(QStringLiteral("<script>")));
     QVERIFY(!html.contains(QStringLiteral("<b>R")));
 
-    const QStringList lines = QString::fromUtf8(ReportAsText(report)).split(u'\n');
-    QString flat = name;
-    flat.replace(u'\n', u' ').replace(u'\r', u' ');
-    QCOMPARE(lines.value(2), flat + QStringLiteral(" (Resistor)"));
+    const QString text = QString::fromUtf8(ReportAsText(report));
+    const QStringList lines = text.split(u'\n');
+    QCOMPARE(lines.value(2), shownName + QStringLiteral(" (Resistor)"));
+    for (const QString& format : {html, text}) {
+        for (QChar c : format)
+            QVERIFY2(c == u'\n' || (c >= u' ' && c != u'\x7f' && (c < u'\x80' || c > u'\x9f')),
+                     qPrintable(QString::number(c.unicode(), 16)));
+    }
+}
+
+void TestWorksheetReport::csvCells_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("nameCell");
+    QTest::addColumn<QString>("valueCell");
+    QTest::newRow("numbers stay numbers") << "R1"
+                                          << "-5"
+                                          << "R1"
+                                          << "-5";
+    QTest::newRow("small negative") << "R1"
+                                    << "-0.00000015"
+                                    << "R1"
+                                    << "-1.5E-07";
+    QTest::newRow("signed number") << "R1"
+                                   << "+5"
+                                   << "R1"
+                                   << "5";
+    QTest::newRow("formula") << "=1+2"
+                             << "=HYPERLINK(\"x\")"
+                             << "'=1+2"
+                             << "'=HYPERLINK(\"x\")";
+    QTest::newRow("plus and minus words") << "+R"
+                                          << "-abc"
+                                          << "'+R"
+                                          << "'-abc";
+    QTest::newRow("at sign") << "@SUM(A1)"
+                             << "1"
+                             << "'@SUM(A1)"
+                             << "1";
+    QTest::newRow("tab read as a space") << "\t=1"
+                                         << ""
+                                         << " =1"
+                                         << "";
+    QTest::newRow("dash inside") << "R-1"
+                                 << "5-"
+                                 << "R-1"
+                                 << "5-";
+}
+
+// A spreadsheet opening the CSV report never runs a formula from a file.
+void TestWorksheetReport::csvCells() {
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(QString, nameCell);
+    QFETCH(QString, valueCell);
+    const QList<QStringList> rows =
+        ParseCsv(QString::fromUtf8(ReportAsCsv(BuildReport(OneResistor(name, value), 8))));
+    QCOMPARE(rows.value(1).value(0), nameCell);
+    QCOMPARE(rows.value(1).value(3), valueCell);
+}
+
+// Each format lists every calculation, with quantities or without.
+void TestWorksheetReport::calculationsWithoutQuantities() {
+    RWorksheet sheet = OneResistor(QStringLiteral("Empty"), QString());
+    sheet.At(0)->ClearFields();
+    auto foreign = std::make_unique<RCalculation>();
+    foreign->SetType(42);
+    foreign->SetName(QStringLiteral("Stranger"));
+    sheet.Insert(1, std::move(foreign));
+    const WorksheetReport report = BuildReport(sheet, 8);
+    const QList<QStringList> rows = ParseCsv(QString::fromUtf8(ReportAsCsv(report)));
+    QCOMPARE(rows, (QList<QStringList>{
+                       {"calculation", "type", "quantity", "real", "imaginary", "unit", "role"},
+                       {"Empty", "Resistor", "", "", "", "", ""},
+                       {"Stranger", "Unknown type 42", "", "", "", "", ""}}));
+    QVERIFY(ReportAsText(report).contains("\nStranger (Unknown type 42)\n"));
+    QCOMPARE(ReportAsHtml(report).count("<table>"), 2);
 }
 
 void TestWorksheetReport::orderAndRoles() {
