@@ -3,76 +3,48 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QString>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Files that are not regular files, for tests of what the program writes to.
+// Files that are not regular files, made in a test's own folder.
 
-// The character device /dev/<name> ("null", "full") to write to without
-// putting the system's own at risk: as root (who could replace it) a node of
-// the same device made in `folder`, else the system's; empty when neither
-// can be had.
+inline bool IsOfType(const QString& path, mode_t type) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 &&
+           (status.st_mode & S_IFMT) == type;
+}
+
+// `folder`/<name> as the device /dev/<name> ("null", "full"): as root (who
+// could replace the system's own) a node of the same device, else a link to
+// it; empty when neither can be made.
 inline QString CharacterDevice(const QString& folder, const QString& name) {
     const QByteArray system = "/dev/" + name.toLatin1();
+    const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
     struct stat status {};
-    if (::stat(system.constData(), &status) != 0 || !S_ISCHR(status.st_mode))
-        return QString();
-    if (::geteuid() != 0)
-        return QString::fromLatin1(system);
-    const QString path = QDir(folder).filePath(name);
+    const bool made = ::stat(system.constData(), &status) == 0 && S_ISCHR(status.st_mode) &&
+                      (::geteuid() == 0 ? ::mknod(path.constData(), S_IFCHR | 0666, status.st_rdev)
+                                        : ::symlink(system.constData(), path.constData())) == 0;
+    // A folder on a file system mounted without devices cannot use the node.
+    const int fd = made ? ::open(path.constData(), O_WRONLY) : -1;
+    return fd >= 0 && ::close(fd) == 0 ? QFile::decodeName(path) : QString();
+}
+
+// A FIFO whose reading end the test holds, so that a writer never waits and
+// what it wrote (up to the pipe's capacity) can be taken afterwards; -1 when
+// none can be made.
+inline int HeldFifo(const QString& path) {
     const QByteArray encoded = QFile::encodeName(path);
-    if (::mknod(encoded.constData(), S_IFCHR | 0666, status.st_rdev) != 0)
-        return QString();
-    // A folder on a file system mounted without devices cannot use it.
-    const int fd = ::open(encoded.constData(), O_WRONLY);
-    if (fd < 0)
-        return QString();
-    ::close(fd);
-    return path;
+    return ::mkfifo(encoded.constData(), 0600) == 0
+               ? ::open(encoded.constData(), O_RDWR | O_NONBLOCK)
+               : -1;
 }
 
-inline bool IsCharacterDevice(const QString& path) {
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISCHR(status.st_mode);
+inline QByteArray TakeFromFifo(int fd) {
+    QByteArray bytes;
+    char buffer[4096];
+    for (ssize_t got; fd >= 0 && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, qsizetype(got));
+    return bytes;
 }
-
-// A FIFO with its reading end held open, so that a writer never waits for a
-// reader and what it wrote (up to the pipe's capacity) can be taken after.
-class HeldFifo final {
-public:
-    explicit HeldFifo(const QString& path) : path_(path) {
-        const QByteArray encoded = QFile::encodeName(path);
-        if (::mkfifo(encoded.constData(), 0600) == 0)
-            fd_ = ::open(encoded.constData(), O_RDWR | O_NONBLOCK);
-    }
-    ~HeldFifo() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    HeldFifo(const HeldFifo&) = delete;
-    HeldFifo& operator=(const HeldFifo&) = delete;
-
-    bool IsOpen() const { return fd_ >= 0; }
-    // Still a FIFO under its name, not a file put in its place.
-    bool IsFifo() const {
-        struct stat status {};
-        return ::stat(QFile::encodeName(path_).constData(), &status) == 0 &&
-               S_ISFIFO(status.st_mode);
-    }
-    // Everything written into it so far.
-    QByteArray Take() {
-        QByteArray bytes;
-        char buffer[4096];
-        ssize_t got = 0;
-        while (fd_ >= 0 && (got = ::read(fd_, buffer, sizeof buffer)) > 0)
-            bytes.append(buffer, qsizetype(got));
-        return bytes;
-    }
-
-private:
-    QString path_;
-    int fd_ = -1;
-};

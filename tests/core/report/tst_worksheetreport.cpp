@@ -109,8 +109,10 @@ void TestWorksheetReport::awkwardTexts_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("shownName"); // in every format
     QTest::addColumn<QString>("shownValue");
-    auto row = [](const char* tag, const QString& name, const QString& value) {
-        QTest::newRow(tag) << name << value << name << value;
+    auto row = [](const char* tag, const QString& name, const QString& value,
+                  const QString& shownName = {}, const QString& shownValue = {}) {
+        QTest::newRow(tag) << name << value << (shownName.isEmpty() ? name : shownName)
+                           << (shownValue.isEmpty() ? value : shownValue);
     };
     row("quotes", "Say \"50 ohm\"", "\"1\"");
     row("commas", "Load, dummy, 50", "1,5");
@@ -118,16 +120,12 @@ void TestWorksheetReport::awkwardTexts_data() {
     row("letters", "Zweiter Widerstand für Ωmega, ĳ", "ÄÖÜ");
     // Control characters never reach a report: breaks and tabs read as
     // spaces, anything else as the replacement mark.
-    QTest::newRow("line breaks") << "first\nsecond\r\nthird"
-                                 << "a\tb"
-                                 << "first second  third"
-                                 << "a b";
+    row("line breaks", "first\nsecond\r\nthird", "a\tb", "first second  third", "a b");
     const QString mark(QChar::ReplacementCharacter);
-    QTest::newRow("terminal escapes")
-        << "\x1b]0;owned\x07R\x1b[31m"
-        << "\x1b[2J5" << mark + "]0;owned" + mark + "R" + mark + "[31m" << mark + "[2J5";
-    QTest::newRow("NUL, DEL and C1") << QString::fromUtf8("a\0b\x7f", 4) << QString("\u009b1")
-                                     << "a" + mark + "b" + mark << mark + "1";
+    row("terminal escapes", "\x1b]0;owned\x07R\x1b[31m", "\x1b[2J5",
+        mark + "]0;owned" + mark + "R" + mark + "[31m", mark + "[2J5");
+    row("NUL, DEL and C1", QString::fromUtf8("a\0b\x7f", 4), "\u009b1", "a" + mark + "b" + mark,
+        mark + "1");
 }
 
 // Names and texts from a file reach every format whole and escaped.
@@ -168,38 +166,15 @@ void TestWorksheetReport::csvCells_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("nameCell");
     QTest::addColumn<QString>("valueCell");
-    QTest::newRow("numbers stay numbers") << "R1"
-                                          << "-5"
-                                          << "R1"
-                                          << "-5";
-    QTest::newRow("small negative") << "R1"
-                                    << "-0.00000015"
-                                    << "R1"
-                                    << "-1.5E-07";
-    QTest::newRow("signed number") << "R1"
-                                   << "+5"
-                                   << "R1"
-                                   << "5";
-    QTest::newRow("formula") << "=1+2"
-                             << "=HYPERLINK(\"x\")"
-                             << "'=1+2"
-                             << "'=HYPERLINK(\"x\")";
-    QTest::newRow("plus and minus words") << "+R"
-                                          << "-abc"
-                                          << "'+R"
-                                          << "'-abc";
-    QTest::newRow("at sign") << "@SUM(A1)"
-                             << "1"
-                             << "'@SUM(A1)"
-                             << "1";
-    QTest::newRow("tab read as a space") << "\t=1"
-                                         << ""
-                                         << " =1"
-                                         << "";
-    QTest::newRow("dash inside") << "R-1"
-                                 << "5-"
-                                 << "R-1"
-                                 << "5-";
+    auto row = [](const char* tag, const QString& name, const QString& value,
+                  const QString& nameCell, const QString& valueCell) {
+        QTest::newRow(tag) << name << value << nameCell << valueCell;
+    };
+    row("numbers stay numbers", "R-1", "-5", "R-1", "-5");
+    row("small negative number", "+R", "-0.00000015", "'+R", "-1.5E-07");
+    row("formulas", "=1+2", "=HYPERLINK(\"x\")", "'=1+2", "'=HYPERLINK(\"x\")");
+    row("minus and at", "@SUM(A1)", "-abc", "'@SUM(A1)", "'-abc");
+    row("tab read as a space", "\t=1", "+5", " =1", "5");
 }
 
 // A spreadsheet opening the CSV report never runs a formula from a file.
