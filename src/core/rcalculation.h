@@ -42,6 +42,8 @@ public:
     // The smallest calculation record: type, empty name, flag, four integers
     // and the solution.
     static constexpr int MinRecordBytes = 29;
+    // The most fields a calculation may have in a file; every type has at most six.
+    static constexpr int MaxFields = 16;
 
 private:
     qint32 type_ = 0;
