@@ -4,6 +4,7 @@
 #include "core/calctypes.h"
 #include "core/filereading.h"
 #include "core/messages.h"
+#include "core/worksheetextras.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -78,6 +79,7 @@ bool RWorksheet::ReadFrom(QIODevice& device, const CalculatorCatalog& catalog) {
         ShowError(QStringLiteral("Error reading the file '") + FileName + QStringLiteral("'."));
         return false;
     }
+    ReadExtrasBlock(reader, *this);
     // Short worksheets gain one calculation per missing position, of the
     // type that position has in the default worksheet.
     while (Count() < CalcTypeCount)
@@ -93,6 +95,7 @@ bool RWorksheet::WriteTo(QIODevice& device) const {
     for (const auto& calculation : calculations_)
         calculation->Write(writer);
     writer.WriteMagic(EndMagic);
+    WriteExtrasBlock(writer, *this);
     return !writer.HasError();
 }
 
