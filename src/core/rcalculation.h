@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/rextras.h"
 #include "core/rfield.h"
 
 #include <QString>
@@ -36,6 +37,11 @@ public:
     const std::vector<RField>& Fields() const { return fields_; }
     void ClearFields() { fields_.clear(); }
 
+    // Settings beyond the calculation record, stored in the worksheet's
+    // extension block; Read and Write leave them alone.
+    RExtras& Extras() { return extras_; }
+    const RExtras& Extras() const { return extras_; }
+
     void Read(BinaryReader& reader);
     void Write(BinaryWriter& writer) const;
 
@@ -54,4 +60,5 @@ private:
     qint32 reserved_ = 0;
     std::vector<RField> fields_;
     qint32 solution_ = -1;
+    RExtras extras_;
 };

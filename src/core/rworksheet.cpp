@@ -5,6 +5,7 @@
 #include "core/filereading.h"
 #include "core/filewriting.h"
 #include "core/messages.h"
+#include "core/worksheetextras.h"
 
 #include <QFile>
 
@@ -84,6 +85,7 @@ bool RWorksheet::ReadFrom(QIODevice& device, const CalculatorCatalog& catalog) {
     }
     calculations_ = std::move(read);
     CurrentIndex = currentIndex;
+    ReadExtrasBlock(reader, *this);
     // Short worksheets gain one calculation per missing position, of the
     // type that position has in the default worksheet.
     while (Count() < CalcTypeCount)
@@ -102,6 +104,7 @@ bool RWorksheet::WriteTo(QIODevice& device) const {
     for (const auto& calculation : calculations_)
         calculation->Write(writer);
     writer.WriteMagic(EndMagic);
+    WriteExtrasBlock(writer, *this);
     return !writer.HasError();
 }
 

@@ -34,7 +34,8 @@ public:
     // shown its message. Modified is left alone.
     bool Write() const;
 
-    // The same on any device; messages name FileName.
+    // The same on any device; messages name FileName. The calculations'
+    // extras follow "%KVE" in the extension block of worksheetextras.h.
     bool ReadFrom(QIODevice& device, const CalculatorCatalog& catalog);
     bool WriteTo(QIODevice& device) const;
 
