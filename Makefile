@@ -4,13 +4,15 @@ SHELL      := /bin/bash
 BUILD_DIR  ?= build
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
+RELEASE_DIR ?= build-release
 FUZZ_SECONDS ?= 600
 CMAKE_FLAGS ?=
 
 # Everything the build, the tests and the program need, by Debian package name.
 PACKAGES := cmake make g++ clang libclang-rt-14-dev \
             qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins qt6-wayland libgl-dev \
-            fonts-dejavu-core desktop-file-utils appstream
+            fonts-dejavu-core desktop-file-utils appstream \
+            dpkg-dev file lintian
 
 # What only `make bench` needs: the start-up benchmark runs an X server of its
 # own and watches it through xcb's DAMAGE extension.
@@ -31,7 +33,7 @@ define install-missing
 	fi
 endef
 
-.PHONY: all deps bench-deps configure build run test fuzz bench install clean
+.PHONY: all deps bench-deps configure build run test fuzz bench install package clean
 
 all: build
 
@@ -79,5 +81,17 @@ bench: bench-deps build
 install: build
 	$(SUDO) cmake --install $(BUILD_DIR)
 
+# The Debian package of a release build for /usr, compiled with Debian's
+# hardening flags: $(RELEASE_DIR)/kelvo_<version>_<arch>.deb.
+package: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release \
+	      -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF -DKELVO_FUZZ=OFF \
+	      -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	      -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
+	cmake --build $(RELEASE_DIR) -j$(JOBS) --target kelvo kelvo_documents
+	rm -f $(RELEASE_DIR)/kelvo_*.deb
+	cd $(RELEASE_DIR) && cpack -G DEB
+	@echo "Package: $$(realpath $(RELEASE_DIR)/kelvo_*.deb)"
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(RELEASE_DIR)

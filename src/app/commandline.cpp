@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "core/calctypes.h"
+#include "core/filewriting.h"
 #include "core/messages.h"
 #include "core/rconfig.h"
 #include "core/report/reportfile.h"
@@ -111,13 +112,22 @@ int RunCommandLine(int argc, char** argv) {
                         2);
     }
 
+    // A report written over its own worksheet would destroy it; the files are
+    // compared, not their names, which a link or "./" can disguise.
+    const QString worksheetName = parser.value(report);
+    if (IsSameFile(worksheetName,
+                   outputName.isEmpty() ? QStringLiteral("/dev/stdout") : outputName))
+        return fail(QStringLiteral("the report would overwrite the worksheet '") + worksheetName +
+                        QStringLiteral("' it describes; choose another output."),
+                    2);
+
     // The display precision of the user's preferences.
     RConfig config;
     config.FileName = TFormMain::DefaultConfigFileName();
     config.Read();
     const TypeCatalog catalog(config);
     RWorksheet worksheet;
-    worksheet.FileName = parser.value(report);
+    worksheet.FileName = worksheetName;
     if (!worksheet.Read(catalog)) {
         SetMessageSink(nullptr);
         return 1; // the reader has said why

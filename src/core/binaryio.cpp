@@ -72,10 +72,22 @@ QString BinaryReader::ReadText() {
         error_ = true;
         return QString();
     }
+    // A text of n bytes holds at most n UTF-16 units, plus its block's header.
+    if (!Hold(2 * qint64(length) + 48))
+        return QString();
     QByteArray bytes(length, Qt::Uninitialized);
     if (!ReadBytes(bytes.data(), length))
         return QString();
     return QString::fromUtf8(bytes);
+}
+
+bool BinaryReader::Hold(qint64 bytes) {
+    if (error_ || bytes > allowance_) {
+        error_ = true;
+        return false;
+    }
+    allowance_ -= bytes;
+    return true;
 }
 
 bool BinaryReader::CheckMagic(const char* magic) {

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <limits>
+
 class QIODevice;
 
 // The primitives of Kelvo's binary files: 32-bit little-endian integers,
@@ -50,10 +52,18 @@ public:
     void SetError() { error_ = true; }
     bool HasError() const { return error_; }
 
+    // Memory the records read so far make the program hold is counted against
+    // an allowance, so that no file, however long, can make a reader hold
+    // more. Texts count themselves; a caller counts each record it keeps.
+    void SetAllowance(qint64 bytes) { allowance_ = bytes; }
+    // False, and the error state, once the allowance is spent.
+    bool Hold(qint64 bytes);
+
 private:
     bool ReadBytes(char* data, qint64 size);
 
     QIODevice& device_;
     qint64 size_; // of a random-access device, taken once; -1 for a stream
+    qint64 allowance_ = std::numeric_limits<qint64>::max();
     bool error_ = false;
 };

@@ -13,15 +13,14 @@ void RCalculation::Read(BinaryReader& reader) {
     fields_.clear();
     if (reader.HasError())
         return;
-    if (count < 0 || count > reader.Remaining() / RField::MinRecordBytes) {
+    if (count < 0 || count > MaxFields || count > reader.Remaining() / RField::MinRecordBytes) {
         reader.SetError();
         return;
     }
-    fields_.resize(size_t(count));
-    for (RField& field : fields_) {
-        field.Read(reader);
-        if (reader.HasError())
-            return;
+    // Grown as fields are read, never sized from the count alone.
+    for (qint32 i = 0; i < count && reader.Hold(sizeof(RField)); ++i) {
+        fields_.emplace_back();
+        fields_.back().Read(reader);
     }
     solution_ = reader.ReadInt32();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/rextras.h"
 #include "core/rfield.h"
 
 #include <QString>
@@ -36,12 +37,19 @@ public:
     const std::vector<RField>& Fields() const { return fields_; }
     void ClearFields() { fields_.clear(); }
 
+    // Settings beyond the calculation record, stored in the worksheet's
+    // extension block; Read and Write leave them alone.
+    RExtras& Extras() { return extras_; }
+    const RExtras& Extras() const { return extras_; }
+
     void Read(BinaryReader& reader);
     void Write(BinaryWriter& writer) const;
 
     // The smallest calculation record: type, empty name, flag, four integers
     // and the solution.
     static constexpr int MinRecordBytes = 29;
+    // The most fields a calculation may have in a file; every type has at most six.
+    static constexpr int MaxFields = 16;
 
 private:
     qint32 type_ = 0;
@@ -52,4 +60,5 @@ private:
     qint32 reserved_ = 0;
     std::vector<RField> fields_;
     qint32 solution_ = -1;
+    RExtras extras_;
 };

@@ -2,13 +2,13 @@
 
 #include "core/binaryio.h"
 #include "core/filereading.h"
+#include "core/filewriting.h"
 #include "core/messages.h"
 #include "core/units.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -101,8 +101,9 @@ bool RConfig::ReadFrom(QIODevice& device) {
         Precision = reader.ReadInt32();
         const qint32 count = reader.ReadInt32();
         RecentFiles.clear();
-        // Each entry needs at least its length; more cannot be in the file.
-        if (count < 0 || count > reader.Remaining() / 4)
+        // The program keeps four; a few more from another writer are read,
+        // a count no real file has ends the reading before anything is held.
+        if (count < 0 || count > MaxStoredRecentFiles || count > reader.Remaining() / 4)
             reader.SetError();
         for (qint32 i = 0; i < count && !reader.HasError(); ++i)
             RecentFiles.append(reader.ReadText());
@@ -151,21 +152,16 @@ bool RConfig::WriteTo(QIODevice& device) const {
 }
 
 bool RConfig::Write() const {
-    QSaveFile file(FileName);
-    // Replacing through a new file keeps the old one whole if writing fails;
-    // where the folder forbids new files but the file itself may be written
-    // (a shared folder), writing in place is the only way left.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
+    switch (WriteFileSafely(FileName, [this](QIODevice& device) { return WriteTo(device); })) {
+    case WriteOutcome::Written:
+        return true;
+    case WriteOutcome::NotOpened:
         ShowError(QStringLiteral("Could not open file '") + FileName +
                   QStringLiteral("' for writing."));
         return false;
+    case WriteOutcome::NotWritten:
+        break;
     }
-    if (!WriteTo(file) || !file.commit()) {
-        file.cancelWriting();
-        ShowError(QStringLiteral("Error writing to file file '") + FileName +
-                  QStringLiteral("'."));
-        return false;
-    }
-    return true;
+    ShowError(QStringLiteral("Error writing to file file '") + FileName + QStringLiteral("'."));
+    return false;
 }

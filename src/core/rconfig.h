@@ -29,6 +29,8 @@ public:
     std::array<qint32, 16> DefaultUnits{}; // unit kinds 0 to 15
 
     static constexpr int MaxRecentFiles = 4;
+    // The most recent files a configuration file may list.
+    static constexpr int MaxStoredRecentFiles = 16;
 
     // Reads FileName. A missing file returns false quietly; a damaged one is
     // reported, and every member but FileName then takes its initial value.

@@ -75,16 +75,15 @@ void RField::Read(BinaryReader& reader, int depth) {
     solutions.clear();
     if (reader.HasError())
         return;
-    if (count < 0 || count > reader.Remaining() / MinRecordBytes ||
+    if (count < 0 || count > MaxSolutions || count > reader.Remaining() / MinRecordBytes ||
         (count > 0 && depth >= MaxSolutionDepth)) {
         reader.SetError();
         return;
     }
-    solutions.resize(size_t(count));
-    for (RField& solution : solutions) {
-        solution.Read(reader, depth + 1);
-        if (reader.HasError())
-            return;
+    // Grown as solutions are read, never sized from the count alone.
+    for (qint32 i = 0; i < count && reader.Hold(sizeof(RField)); ++i) {
+        solutions.emplace_back();
+        solutions.back().Read(reader, depth + 1);
     }
 }
 

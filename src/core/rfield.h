@@ -52,6 +52,8 @@ public:
 
     // How deep solutions may nest in a file. The program itself uses one level.
     static constexpr int MaxSolutionDepth = 16;
+    // The most solutions a field may have in a file; the program gives two.
+    static constexpr int MaxSolutions = 4;
     // The smallest field record: two empty texts and three integers.
     static constexpr int MinRecordBytes = 20;
 };

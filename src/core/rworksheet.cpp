@@ -3,10 +3,11 @@
 #include "core/binaryio.h"
 #include "core/calctypes.h"
 #include "core/filereading.h"
+#include "core/filewriting.h"
 #include "core/messages.h"
+#include "core/worksheetextras.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -64,20 +65,27 @@ bool RWorksheet::ReadFrom(QIODevice& device, const CalculatorCatalog& catalog) {
         ShowNotAWorksheet(FileName);
         return false;
     }
-    Clear();
-    CurrentIndex = reader.ReadInt32();
+    reader.SetAllowance(MaxHeldBytes);
+    const qint32 currentIndex = reader.ReadInt32();
     const qint32 count = reader.ReadInt32();
-    if (!reader.HasError() &&
-        (count < 0 || count > reader.Remaining() / RCalculation::MinRecordBytes))
+    if (count < 0 || count > MaxCalculations ||
+        count > reader.Remaining() / RCalculation::MinRecordBytes)
         reader.SetError();
-    for (qint32 i = 0; i < count && !reader.HasError(); ++i) {
-        calculations_.push_back(std::make_unique<RCalculation>());
-        calculations_.back()->Read(reader);
+    // Read beside the calculations held now, which a damaged file leaves alone;
+    // the list grows as records are read, never sized from the count alone.
+    std::vector<std::unique_ptr<RCalculation>> read;
+    // Each calculation is held on the heap and by a pointer in the list.
+    for (qint32 i = 0; i < count && reader.Hold(sizeof(RCalculation) + 32); ++i) {
+        read.push_back(std::make_unique<RCalculation>());
+        read.back()->Read(reader);
     }
     if (!reader.CheckMagic(EndMagic) || reader.HasError()) {
         ShowError(QStringLiteral("Error reading the file '") + FileName + QStringLiteral("'."));
         return false;
     }
+    calculations_ = std::move(read);
+    CurrentIndex = currentIndex;
+    ReadExtrasBlock(reader, *this);
     // Short worksheets gain one calculation per missing position, of the
     // type that position has in the default worksheet.
     while (Count() < CalcTypeCount)
@@ -86,6 +94,9 @@ bool RWorksheet::ReadFrom(QIODevice& device, const CalculatorCatalog& catalog) {
 }
 
 bool RWorksheet::WriteTo(QIODevice& device) const {
+    // More than a reader takes would be a file that cannot be opened again.
+    if (Count() > MaxCalculations)
+        return false;
     BinaryWriter writer(device);
     writer.WriteMagic(WorksheetMagic);
     writer.WriteInt32(CurrentIndex);
@@ -93,27 +104,24 @@ bool RWorksheet::WriteTo(QIODevice& device) const {
     for (const auto& calculation : calculations_)
         calculation->Write(writer);
     writer.WriteMagic(EndMagic);
+    WriteExtrasBlock(writer, *this);
     return !writer.HasError();
 }
 
 bool RWorksheet::Write() const {
-    QSaveFile file(FileName);
-    // Replacing through a new file keeps the old one whole if writing fails;
-    // where the folder forbids new files but the file itself may be written
-    // (a shared folder), writing in place is the only way left.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
+    switch (WriteFileSafely(FileName, [this](QIODevice& device) { return WriteTo(device); })) {
+    case WriteOutcome::Written:
+        return true;
+    case WriteOutcome::NotOpened:
         ShowError(QStringLiteral("Could not open file '") + FileName +
                   QStringLiteral("' for writing."));
         return false;
+    case WriteOutcome::NotWritten:
+        break;
     }
-    if (!WriteTo(file) || !file.commit()) {
-        file.cancelWriting();
-        ShowError(QStringLiteral("Error writing to file file '") + FileName +
-                  QStringLiteral("'. The disk could be full."));
-        return false;
-    }
-    return true;
+    ShowError(QStringLiteral("Error writing to file file '") + FileName +
+              QStringLiteral("'. The disk could be full."));
+    return false;
 }
 
 int RWorksheet::FindByName(const QString& name) const {

@@ -26,16 +26,24 @@ public:
     void Clear();
     // One calculation of each type, named after its type word with "1", all current.
     void CreateDefault(const CalculatorCatalog& catalog);
-    // Reads FileName; on failure the reader has shown its message.
+    // Reads FileName; on failure the reader has shown its message and the
+    // calculations held before are left as they were.
     bool Read(const CalculatorCatalog& catalog);
     // Writes FileName, replacing it only once the new file is complete (in
     // place where the folder allows no new file); on failure the writer has
     // shown its message. Modified is left alone.
     bool Write() const;
 
-    // The same on any device; messages name FileName.
+    // The same on any device; messages name FileName. The calculations'
+    // extras follow "%KVE" in the extension block of worksheetextras.h.
     bool ReadFrom(QIODevice& device, const CalculatorCatalog& catalog);
     bool WriteTo(QIODevice& device) const;
+
+    // What a file may hold. A worksheet of 20,000 calculations, far more than
+    // anyone builds by hand, reads well within both; reading a file that
+    // claims more ends at once, and no file can make the reader hold more.
+    static constexpr int MaxCalculations = 50000;
+    static constexpr qint64 MaxHeldBytes = qint64(64) << 20;
 
     // Lookups compare names exactly and return the first match, or -1.
     int FindByName(const QString& name) const;

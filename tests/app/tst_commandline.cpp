@@ -1,4 +1,5 @@
 #include "core/report/samplesheet.h"
+#include "support/specialfiles.h"
 
 #include "core/report/reportformats.h"
 #include "core/report/worksheetreport.h"
@@ -22,6 +23,8 @@ private:
     QTemporaryDir folder_;
     QString program_;
     QString sample_;
+    QByteArray sampleBytes_;
+    int fifo_ = -1; // $DIR/fifo, held open for reading
 };
 
 namespace {
@@ -43,6 +46,16 @@ void TestCommandLine::initTestCase() {
     sample_ = folder_.filePath(QStringLiteral("antenna.kvw"));
     sheet.FileName = sample_;
     QVERIFY(sheet.Write());
+    QFile written(sample_);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    sampleBytes_ = written.readAll();
+    // Places a report cannot be written to as to a file.
+    QVERIFY(QFile::link(sample_, folder_.filePath(QStringLiteral("link.kvw"))));
+    QVERIFY(QDir(folder_.path()).mkdir(QStringLiteral("taken")));
+    CharacterDevice(folder_.path(), QStringLiteral("null"));
+    CharacterDevice(folder_.path(), QStringLiteral("full"));
+    fifo_ = HeldFifo(folder_.filePath(QStringLiteral("fifo")));
+    QVERIFY(fifo_ >= 0);
     QFile damaged(folder_.filePath(QStringLiteral("damaged.kvw")));
     QFile whole(sample_);
     QVERIFY(whole.open(QIODevice::ReadOnly) && damaged.open(QIODevice::WriteOnly));
@@ -104,6 +117,25 @@ void TestCommandLine::run_data() {
         << QStringList{"--format", "csv"} << 2 << ""
         << ""
         << "kelvo: --format and --output go with --report FILE.kvw.\n";
+
+    // Never over the worksheet itself, however it is named; straight into a
+    // device or FIFO; never in place of a folder.
+    const QString same =
+        QStringLiteral("kelvo: the report would overwrite the worksheet "
+                       "'$DIR/antenna.kvw' it describes; choose another output.\n");
+    for (const char* name : {"./antenna.kvw", "link.kvw"})
+        QTest::addRow("output is the worksheet: %s", name)
+            << QStringList{"--report", "$DIR/antenna.kvw", "--output", "$DIR/" + QString(name)} << 2
+            << ""
+            << "" << same;
+    for (const char* name : {"null", "full", "fifo", "taken"}) {
+        const bool fails = QLatin1String(name) == "full" || QLatin1String(name) == "taken";
+        QTest::addRow("output %s", name)
+            << QStringList{"--report", "$DIR/antenna.kvw", "--output", "$DIR/" + QString(name)}
+            << (fails ? 1 : 0) << "" << (QLatin1String(name) == "fifo" ? "fifo" : "")
+            << (fails ? "kelvo: could not write the report to '$DIR/" + QString(name) + "'.\n"
+                      : QString());
+    }
 }
 
 void TestCommandLine::run() {
@@ -115,6 +147,10 @@ void TestCommandLine::run() {
     const QString dir = folder_.path();
     for (QString& argument : arguments)
         argument = Expand(argument, dir);
+    for (const char* made : {"null", "full"}) {
+        if (arguments.contains(dir + '/' + made) && !IsOfType(dir + '/' + made, S_IFCHR))
+            QSKIP("This system cannot make that device here.");
+    }
 
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -141,11 +177,19 @@ void TestCommandLine::run() {
         QCOMPARE(out, bytesOf(output));
     else
         QCOMPARE(QString::fromUtf8(out), output);
-    if (!written.isEmpty()) {
+    if (written == QLatin1String("fifo")) {
+        QCOMPARE(TakeFromFifo(fifo_), bytesOf(QStringLiteral("text")));
+    } else if (!written.isEmpty()) {
         QFile file(dir + (written == QLatin1String("html") ? "/out.html" : "/out.csv"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytesOf(written));
     }
+    // The worksheet is never written over; what is not a file stays what it is.
+    QFile sample(sample_);
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QCOMPARE(sample.readAll(), sampleBytes_);
+    QVERIFY(IsOfType(dir + "/fifo", S_IFIFO) && IsOfType(dir + "/taken", S_IFDIR));
+    QVERIFY(!QFileInfo::exists(dir + "/null") || IsOfType(dir + "/null", S_IFCHR));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

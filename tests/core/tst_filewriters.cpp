@@ -1,11 +1,14 @@
-// Both file writers replace a file through a new one wherever the folder
-// allows it, so that a failed save leaves the old file whole, and write in
-// place where only the file itself may be written.
+// Every file writer replaces a file through a new one wherever the folder
+// allows it, so that a failed save leaves the old file whole, and writes in
+// place where only the file itself may be written; a device or a FIFO is
+// written straight into, a folder is refused.
 
 #include "support/messagerecorder.h"
+#include "support/specialfiles.h"
 
 #include "core/calctypes.h"
 #include "core/rconfig.h"
+#include "core/report/reportfile.h"
 #include "core/rworksheet.h"
 
 #include <QDir>
@@ -22,10 +25,13 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Writes with the writer under test: the default worksheet, or a
-// configuration; 'mark' makes this write's bytes differ from another's.
-bool WriteWith(bool worksheet, const QString& path, int mark) {
-    if (worksheet) {
+// Writes with the writer under test: the default worksheet, a
+// configuration or a report; 'mark' makes this write's bytes differ from
+// another's.
+bool WriteWith(const QString& writer, const QString& path, int mark) {
+    if (writer == QLatin1String("report"))
+        return WriteReportFile(path, "report " + QByteArray::number(mark));
+    if (writer == QLatin1String("worksheet")) {
         RConfig config;
         TypeCatalog catalog(config);
         RWorksheet sheet;
@@ -40,6 +46,10 @@ bool WriteWith(bool worksheet, const QString& path, int mark) {
     return config.Write();
 }
 
+bool WriteWith(bool worksheet, const QString& path, int mark) {
+    return WriteWith(QString::fromLatin1(worksheet ? "worksheet" : "configuration"), path, mark);
+}
+
 } // namespace
 
 class TestFileWriters : public QObject {
@@ -48,6 +58,8 @@ class TestFileWriters : public QObject {
 private slots:
     void replacing_data();
     void replacing();
+    void notRegularFiles_data();
+    void notRegularFiles();
 };
 
 void TestFileWriters::replacing_data() {
@@ -102,6 +114,65 @@ void TestFileWriters::replacing() {
     QCOMPARE(messages.boxes, fileWritable ? QStringList() : QStringList{refused.arg(path)});
     // No temporary file is left behind.
     QCOMPARE(files.size(), 2);
+}
+
+void TestFileWriters::notRegularFiles_data() {
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message"); // %1 is the path; empty: written; "-": fails quietly
+    const QString opening = QStringLiteral("Error: Could not open file '%1' for writing.");
+    const QStringList full = {"Error: Error writing to file file '%1'. The disk could be full.",
+                              "Error: Error writing to file file '%1'.", "-"};
+    const QStringList writers = {"worksheet", "configuration", "report"};
+    for (int w = 0; w < writers.size(); ++w) {
+        const QByteArray who = writers[w].toLatin1();
+        QTest::addRow("%s: symbolic link", who.data()) << writers[w] << "link"
+                                                       << "";
+        QTest::addRow("%s: /dev/null", who.data()) << writers[w] << "null"
+                                                   << "";
+        QTest::addRow("%s: /dev/full", who.data()) << writers[w] << "full" << full[w];
+        QTest::addRow("%s: FIFO", who.data()) << writers[w] << "fifo"
+                                              << "";
+        QTest::addRow("%s: folder", who.data())
+            << writers[w] << "folder" << (w == 2 ? "-" : opening);
+    }
+}
+
+void TestFileWriters::notRegularFiles() {
+    QFETCH(QString, writer);
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("file");
+    const QString path = dir.filePath(target);
+    QVERIFY(WriteWith(writer, file, 1) && WriteWith(writer, dir.filePath("expected"), 2));
+    const QByteArray expected = Contents(dir.filePath("expected"));
+    int fifo = -1;
+    if (target == QLatin1String("link"))
+        QVERIFY(QFile::link(file, path));
+    else if (target == QLatin1String("fifo"))
+        QVERIFY((fifo = HeldFifo(path)) >= 0);
+    else if (target == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(path));
+    else if (CharacterDevice(dir.path(), target).isEmpty())
+        QSKIP("This system cannot make that device here.");
+
+    MessageRecorder messages;
+    QCOMPARE(WriteWith(writer, path, 2), message.isEmpty());
+    QCOMPARE(messages.boxes, message.size() > 1 ? QStringList{message.arg(path)} : QStringList());
+    // What is not a regular file stays what it was; a link stays, and the
+    // file it names is replaced.
+    const QByteArray got = target == QLatin1String("fifo") ? TakeFromFifo(fifo) : Contents(file);
+    ::close(fifo);
+    QCOMPARE(got, target == QLatin1String("link") || fifo >= 0 ? expected : Contents(file));
+    QVERIFY(IsOfType(path, target == QLatin1String("fifo")     ? S_IFIFO
+                           : target == QLatin1String("folder") ? S_IFDIR
+                           : target == QLatin1String("link")   ? S_IFREG
+                                                               : S_IFCHR));
+    QVERIFY(target != QLatin1String("link") || QFileInfo(path).isSymLink());
+    // Nothing but what the test made is left in the folder.
+    const QDir::Filters all = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(dir.path()).entryList(all).size(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestFileWriters)

@@ -1,3 +1,4 @@
+#include "support/filebytes.h"
 #include "support/messagerecorder.h"
 
 #include "core/rconfig.h"
@@ -10,31 +11,13 @@
 
 namespace {
 
-QByteArray Int32(qint32 value) {
-    QByteArray bytes(4, 0);
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray Text(const QByteArray& text) { return Int32(qint32(text.size())) + text; }
-
-// A configuration file with the given recent files and the initial values otherwise.
-QByteArray ConfigBytes(const QList<QByteArray>& recent, const QByteArray& lastFolder = {}) {
-    QByteArray bytes = "%CF2" + Int32(0);
-    for (int unit : {0, 0, 0, 2, 1, 2, 1, 2, 1, 2, 0, 0, 1, 1, 1, 1})
-        bytes += Int32(unit);
-    bytes += Int32(0x00FFFFFF) + Int32(0x00800000) + Int32(8) + Int32(qint32(recent.size()));
-    for (const QByteArray& path : recent)
-        bytes += Text(path);
-    bytes += Text(lastFolder) + Int32(0) + Int32(16) + Int32(16) + Int32(673) + Int32(495);
-    return bytes + "%KVE";
-}
-
 qint32 IntAt(const QByteArray& bytes, int offset) {
     return qFromLittleEndian<qint32>(bytes.constData() + offset);
 }
 
 } // namespace
+
+using namespace FileBytes;
 
 class TestRConfig : public QObject {
     Q_OBJECT
@@ -100,7 +83,7 @@ void TestRConfig::defaultFileIs116Bytes() {
     QCOMPARE(bytes.mid(104, 4), QByteArray::fromHex("A1020000"));
     QCOMPARE(bytes.mid(108, 4), QByteArray::fromHex("EF010000"));
     QCOMPARE(bytes.mid(112, 4), QByteArray("%KVE"));
-    QCOMPARE(bytes, ConfigBytes({}));
+    QCOMPARE(bytes, Config({}));
     QVERIFY(messages.boxes.isEmpty());
 }
 
@@ -153,7 +136,7 @@ void TestRConfig::longRecentListIsKeptOnReading() {
     const QString path = Path(QStringLiteral("six.cfg"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(ConfigBytes({"/a1", "/a2", "/a3", "/a4", "/a5", "/a6"}));
+    file.write(Config({"/a1", "/a2", "/a3", "/a4", "/a5", "/a6"}));
     file.close();
     RConfig config;
     config.FileName = path;
@@ -161,12 +144,18 @@ void TestRConfig::longRecentListIsKeptOnReading() {
     QCOMPARE(config.RecentFiles.size(), 6);
     config.AddRecentFile(QStringLiteral("/new"));
     QCOMPARE(config.RecentFiles, (QStringList{"/new", "/a1", "/a2", "/a3"}));
+    // As many as a file may list are all read.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(Config(QList<QByteArray>(RConfig::MaxStoredRecentFiles, "/w.kvw")));
+    file.close();
+    QVERIFY(config.Read());
+    QCOMPARE(config.RecentFiles.size(), RConfig::MaxStoredRecentFiles);
 }
 
 void TestRConfig::rejected_data() {
     QTest::addColumn<QByteArray>("bytes");
 
-    const QByteArray good = ConfigBytes({"/a.kvw"}, "/folder/");
+    const QByteArray good = Config({"/a.kvw"}, "/folder/");
     QTest::newRow("foreign magic") << "%CF1" + good.mid(4);
     QTest::newRow("worksheet magic") << "%KVW" + good.mid(4);
     QTest::newRow("empty file") << QByteArray();
@@ -176,9 +165,12 @@ void TestRConfig::rejected_data() {
     QTest::newRow("wrong end magic") << good.left(good.size() - 4) + "%KVW";
     QTest::newRow("negative recent count") << good.left(84) + Int32(-1) + good.mid(88 + 10);
     QTest::newRow("impossible recent count") << good.left(84) + Int32(0x7FFFFFF0) + good.mid(88);
-    QTest::newRow("recent path above 1023 bytes")
-        << ConfigBytes({QByteArray(1024, 'p')});
-    QTest::newRow("last folder above 1023 bytes") << ConfigBytes({}, QByteArray(2000, 'f'));
+    QTest::newRow("recent path above 1023 bytes") << Config({QByteArray(1024, 'p')});
+    QTest::newRow("last folder above 1023 bytes") << Config({}, QByteArray(2000, 'f'));
+    QList<QByteArray> paths;
+    for (int i = 0; i <= RConfig::MaxStoredRecentFiles; ++i)
+        paths << "/w" + QByteArray::number(i) + ".kvw";
+    QTest::newRow("more recent files than a file lists") << Config(paths);
 }
 
 void TestRConfig::rejected() {

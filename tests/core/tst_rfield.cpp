@@ -1,3 +1,4 @@
+#include "support/filebytes.h"
 #include "support/messagerecorder.h"
 
 #include "core/binaryio.h"
@@ -44,6 +45,7 @@ private slots:
     void solutionsReadInOrder();
     void damagedRecords_data();
     void damagedRecords();
+    void allowanceEndsReading();
     void calculationRecord();
     void currentByteAndReservedSurvive();
 };
@@ -206,6 +208,28 @@ void TestRField::damagedRecords_data() {
         deep += QByteArray::fromHex("00000000" "00000000" "00000000" "00000000" "01000000");
     deep += QByteArray::fromHex("00000000" "00000000" "00000000" "00000000" "00000000");
     QTest::newRow("solutions nested too deep") << deep << true << "";
+    const int most = RField::MaxSolutions;
+    QTest::newRow("the most solutions a field has")
+        << FileBytes::FieldHead(most) + FileBytes::Field().repeated(most) << false << "";
+    QTest::newRow("one solution more")
+        << FileBytes::FieldHead(most + 1) + FileBytes::Field().repeated(most + 1) << true << "";
+}
+
+// Whatever its counts say, a record holds no more than the reader allows.
+void TestRField::allowanceEndsReading() {
+    const QByteArray text(1000, 'a');
+    QByteArray bytes =
+        FileBytes::Field(text, text, 0, 0, {FileBytes::Field(text), FileBytes::Field(text)});
+    for (const qint64 allowance : {100000, 4000}) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        BinaryReader reader(buffer);
+        reader.SetAllowance(allowance);
+        RField field;
+        field.Read(reader);
+        // The field's own two texts alone hold more than 4000 bytes.
+        QCOMPARE(reader.HasError(), allowance == 4000);
+    }
 }
 
 void TestRField::damagedRecords() {

@@ -1,3 +1,4 @@
+#include "support/filebytes.h"
 #include "support/messagerecorder.h"
 
 #include "core/calctypes.h"
@@ -34,28 +35,9 @@ QByteArray ExampleBytes() {
                                "254B5645");
 }
 
-QByteArray Int32(qint32 value) {
-    QByteArray bytes(4, 0);
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray Text(const QByteArray& text) { return Int32(qint32(text.size())) + text; }
-
-// A calculation record without fields.
-QByteArray Record(int type, const QByteArray& name) {
-    return Int32(type) + Text(name) + '\x01' + Int32(0) + Int32(0) + Int32(0) + Int32(0) +
-           Int32(-1);
-}
-
-QByteArray Worksheet(const QList<QByteArray>& records, int currentIndex = 0) {
-    QByteArray bytes = "%KVW" + Int32(currentIndex) + Int32(qint32(records.size()));
-    for (const QByteArray& record : records)
-        bytes += record;
-    return bytes + "%KVE";
-}
-
 } // namespace
+
+using namespace FileBytes;
 
 class TestRWorksheet : public QObject {
     Q_OBJECT
@@ -176,7 +158,7 @@ void TestRWorksheet::padding() {
     QFETCH(QList<int>, expected);
     QList<QByteArray> records;
     for (int i = 0; i < types.size(); ++i)
-        records << Record(types[i], "C" + QByteArray::number(i));
+        records << Calculation(types[i], "C" + QByteArray::number(i));
     const QString path = Path(QStringLiteral("padding.kvw"));
     WriteFile(path, Worksheet(records));
     RWorksheet worksheet;
@@ -190,7 +172,7 @@ void TestRWorksheet::padding() {
 
 void TestRWorksheet::paddingDoesNotCheckNames() {
     const QString path = Path(QStringLiteral("names.kvw"));
-    WriteFile(path, Worksheet({Record(1, "Area1")}));
+    WriteFile(path, Worksheet({Calculation(1, "Area1")}));
     RWorksheet worksheet;
     worksheet.FileName = path;
     QVERIFY(worksheet.Read(*catalog_));
@@ -239,7 +221,7 @@ void TestRWorksheet::readFailures_data() {
 
     const QString invalid = QStringLiteral("Error: The file '%1' did not contain a valid worksheet.");
     const QString reading = QStringLiteral("Error: Error reading the file '%1'.");
-    const QByteArray good = Worksheet({Record(1, "R")});
+    const QByteArray good = Worksheet({Calculation(1, "R")});
 
     QTest::newRow("empty file") << QByteArray() << invalid;
     QTest::newRow("two bytes") << QByteArray("%K") << invalid;
@@ -252,9 +234,9 @@ void TestRWorksheet::readFailures_data() {
     QTest::newRow("truncated record") << good.left(20) << reading;
     QTest::newRow("negative count") << "%KVW" + Int32(0) + Int32(-1) + "%KVE" << reading;
     QTest::newRow("impossible count")
-        << "%KVW" + Int32(0) + Int32(0x7FFFFFFF) + Record(1, "R") + "%KVE" << reading;
-    QTest::newRow("count above records") << "%KVW" + Int32(0) + Int32(2) + Record(1, "R") + "%KVE"
-                                         << reading;
+        << "%KVW" + Int32(0) + Int32(0x7FFFFFFF) + Calculation(1, "R") + "%KVE" << reading;
+    QTest::newRow("count above records")
+        << "%KVW" + Int32(0) + Int32(2) + Calculation(1, "R") + "%KVE" << reading;
     QTest::newRow("negative field count")
         << "%KVW" + Int32(0) + Int32(1) + Int32(1) + Text("R") + '\x01' + Int32(0) + Int32(0) +
                Int32(0) + Int32(-2) + Int32(-1) + "%KVE"
@@ -264,14 +246,30 @@ void TestRWorksheet::readFailures_data() {
                Int32(0) + Int32(100000000) + Int32(-1) + "%KVE"
         << reading;
     QTest::newRow("name above 1023 bytes")
-        << Worksheet({Record(1, QByteArray(1024, 'n'))}) << reading;
-    QTest::newRow("name of 1023 bytes") << Worksheet({Record(1, QByteArray(1023, 'n'))})
-                                        << QString();
+        << Worksheet({Calculation(1, QByteArray(1024, 'n'))}) << reading;
+    QTest::newRow("name of 1023 bytes")
+        << Worksheet({Calculation(1, QByteArray(1023, 'n'))}) << QString();
     QTest::newRow("negative text length")
         << "%KVW" + Int32(0) + Int32(1) + Int32(1) + Int32(-5) + '\x01' + Int32(0) + Int32(0) +
                Int32(0) + Int32(0) + Int32(-1) + "%KVE"
         << QString();
     QTest::newRow("bytes after the end magic") << good + "garbage after the end" << QString();
+
+    // Counts no real worksheet has, though the file holds the records.
+    const QByteArray empty = Calculation(0, "");
+    const int most = RWorksheet::MaxCalculations;
+    QTest::newRow("the most calculations a worksheet holds")
+        << WorksheetHead(most) + empty.repeated(most) + "%KVE" << QString();
+    QTest::newRow("one calculation more")
+        << WorksheetHead(most + 1) + empty.repeated(most + 1) + "%KVE" << reading;
+    QTest::newRow("the most fields a calculation has")
+        << Worksheet({CalculationHead(1, "R", RCalculation::MaxFields) +
+                      Field().repeated(RCalculation::MaxFields) + Int32(-1)})
+        << QString();
+    QTest::newRow("one field more")
+        << Worksheet({CalculationHead(1, "R", RCalculation::MaxFields + 1) +
+                      Field().repeated(RCalculation::MaxFields + 1) + Int32(-1)})
+        << reading;
 }
 
 void TestRWorksheet::readFailures() {
@@ -280,6 +278,8 @@ void TestRWorksheet::readFailures() {
     const QString path = Path(QStringLiteral("damaged.kvw"));
     WriteFile(path, bytes);
     RWorksheet worksheet;
+    worksheet.CreateDefault(*catalog_);
+    worksheet.CurrentIndex = 7;
     worksheet.FileName = path;
     MessageRecorder messages;
     QCOMPARE(worksheet.Read(*catalog_), message.isEmpty());
@@ -289,6 +289,10 @@ void TestRWorksheet::readFailures() {
     } else {
         QCOMPARE(messages.boxes, QStringList{message.arg(path)});
         QCOMPARE(messages.kinds.first(), MessageBoxKind::Error);
+        // A damaged file leaves the worksheet as it was.
+        QCOMPARE(worksheet.Count(), 20);
+        QCOMPARE(worksheet.At(19)->Name(), QStringLiteral("AntImped1"));
+        QCOMPARE(worksheet.CurrentIndex, 7);
     }
     QVERIFY(!worksheet.Modified);
 }
@@ -357,6 +361,13 @@ void TestRWorksheet::overlongTextIsRefusedAndOldFileKept() {
     read.FileName = path;
     QVERIFY(read.Read(*catalog_));
     QCOMPARE(read.At(0)->Field(0).text, worksheet.At(0)->Field(0).text);
+
+    // Nor is a worksheet of more calculations than a reader takes written.
+    while (worksheet.Count() <= RWorksheet::MaxCalculations)
+        worksheet.Insert(worksheet.Count(), std::make_unique<RCalculation>());
+    QVERIFY(!worksheet.Write());
+    QVERIFY(read.Read(*catalog_));
+    QCOMPARE(read.Count(), 20);
 }
 
 void TestRWorksheet::defaultWorksheet() {

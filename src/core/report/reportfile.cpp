@@ -1,14 +1,7 @@
 #include "core/report/reportfile.h"
 
-#include <QSaveFile>
+#include "core/filewriting.h"
 
 bool WriteReportFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileSafely(path, bytes) == WriteOutcome::Written;
 }

@@ -1,5 +1,6 @@
 #include "core/report/reportformats.h"
 
+#include "core/numbertext.h"
 #include "core/report/worksheetreport.h"
 
 #include <QFileInfo>
@@ -29,21 +30,19 @@ void AppendRow(QString& out, const QStringList& cells, const QList<int>& widths)
     out += line + u'\n';
 }
 
-// A name read from a damaged or foreign file may hold line breaks or tabs;
-// in the text report they would break the columns.
-QString OneLine(QString text) {
-    for (QChar& c : text) {
-        if (c == u'\n' || c == u'\r' || c == u'\t')
-            c = u' ';
-    }
-    return text;
-}
-
 QString HtmlEscaped(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-QString CsvField(const QString& text) {
+// A spreadsheet takes a cell starting with one of these for a formula; a
+// number such as "-5" it reads as the number it is.
+bool LooksLikeFormula(const QString& text) {
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && starts.contains(text.front()) && !IsNumber(text);
+}
+
+QString CsvField(const QString& field) {
+    const QString text = LooksLikeFormula(field) ? u'\'' + field : field;
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
         !text.contains(u'\r'))
         return text;
@@ -55,9 +54,9 @@ QString CsvField(const QString& text) {
 } // namespace
 
 QByteArray ReportAsText(const WorksheetReport& report) {
-    QString out = Heading + OneLine(report.title) + u'\n';
+    QString out = Heading + report.title + u'\n';
     for (const ReportCalculation& calculation : report.calculations) {
-        out += u'\n' + OneLine(calculation.name) + QStringLiteral(" (") + calculation.type +
+        out += u'\n' + calculation.name + QStringLiteral(" (") + calculation.type +
                QStringLiteral(")\n");
         if (!calculation.configuration.isEmpty())
             out += QStringLiteral("  Configuration: ") + calculation.configuration + u'\n';
@@ -66,9 +65,9 @@ QByteArray ReportAsText(const WorksheetReport& report) {
         rows << (complex ? QStringList{"Quantity", "Value", "+j", "Unit", "Role"}
                          : QStringList{"Quantity", "Value", "Unit", "Role"});
         for (const ReportQuantity& quantity : calculation.quantities) {
-            QStringList row{quantity.label, OneLine(quantity.real)};
+            QStringList row{quantity.label, quantity.real};
             if (complex)
-                row << OneLine(quantity.imag);
+                row << quantity.imag;
             row << quantity.unit << quantity.role;
             rows << row;
         }
@@ -146,6 +145,9 @@ QByteArray ReportAsCsv(const WorksheetReport& report) {
                    CsvField(quantity.imag) + u',' + CsvField(quantity.unit) + u',' +
                    CsvField(quantity.role) + QStringLiteral("\r\n");
         }
+        // Listed even without quantities, as the other formats list it.
+        if (calculation.quantities.isEmpty())
+            out += prefix + QStringLiteral(",,,,\r\n");
     }
     return out.toUtf8();
 }

@@ -12,7 +12,10 @@ QByteArray ReportAsText(const WorksheetReport& report);
 // One self-contained HTML page with a table per calculation, styled for print.
 QByteArray ReportAsHtml(const WorksheetReport& report);
 // One row per quantity: calculation, type, quantity, real, imaginary, unit,
-// role; quoted as RFC 4180 asks, lines ended by CR LF.
+// role (one row with empty quantity cells for a calculation without any);
+// quoted as RFC 4180 asks, lines ended by CR LF. A cell that is not a number
+// and starts with "=", "+", "-", "@", a tab or a carriage return begins with
+// "'", so that a spreadsheet shows it rather than taking it for a formula.
 QByteArray ReportAsCsv(const WorksheetReport& report);
 
 // The report in a format made of text: text, HTML or CSV (a PDF is laid out

@@ -9,14 +9,36 @@
 
 namespace {
 
+// A text from a file as a report may show it: a control character could
+// recolour a terminal, break the text report's lines or make the HTML
+// invalid. Tabs and line breaks become spaces, as they read; any other
+// control character becomes the replacement mark, so that it stays visible.
+bool IsControl(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029;
+}
+
+QString Visible(const QString& text) {
+    if (std::none_of(text.begin(), text.end(), IsControl))
+        return text; // shared, not copied: almost every text
+    QString visible = text;
+    for (QChar& c : visible) {
+        if (c == u'\t' || c == u'\n' || c == u'\r' || c == QChar(0x2028) || c == QChar(0x2029))
+            c = u' ';
+        else if (IsControl(c))
+            c = QChar(QChar::ReplacementCharacter);
+    }
+    return visible;
+}
+
 ReportQuantity Quantity(const QString& label, const RField& field, bool complex, int precision,
                         const QString& role) {
     ReportQuantity quantity;
     quantity.label = label;
-    quantity.real = field.FormatReal(precision);
+    quantity.real = Visible(field.FormatReal(precision));
     quantity.complex = complex;
     if (complex)
-        quantity.imag = field.FormatImag(precision);
+        quantity.imag = Visible(field.FormatImag(precision));
     quantity.unit = UnitSymbol(field.unitKind, field.unitIndex);
     quantity.role = role;
     return quantity;
@@ -39,7 +61,7 @@ QString Configuration(const CalcTypeInfo& info, int configuration) {
 ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& info,
                            int precision) {
     ReportCalculation entry;
-    entry.name = calculation.Name();
+    entry.name = Visible(calculation.Name());
     entry.type = TypeCaption(info);
     entry.configuration = Configuration(info, calculation.Configuration());
 
@@ -82,7 +104,7 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
 // A calculation the program cannot show: its texts as they stand.
 ReportCalculation DescribeForeign(const RCalculation& calculation, int precision) {
     ReportCalculation entry;
-    entry.name = calculation.Name();
+    entry.name = Visible(calculation.Name());
     entry.type = QStringLiteral("Unknown type %1").arg(calculation.Type());
     for (int i = 0; i < calculation.FieldCount(); ++i) {
         const RField& field = calculation.Field(i);
@@ -97,7 +119,7 @@ ReportCalculation DescribeForeign(const RCalculation& calculation, int precision
 WorksheetReport BuildReport(const RWorksheet& worksheet, int precision) {
     WorksheetReport report;
     report.title = worksheet.FileName.isEmpty() ? QStringLiteral("Untitled")
-                                                : ExtractFileName(worksheet.FileName);
+                                                : Visible(ExtractFileName(worksheet.FileName));
     // Group by type in one pass, keeping the worksheet's order within a type.
     QList<QList<const RCalculation*>> byType(CalcTypeCount + 1);
     for (int i = 0; i < worksheet.Count(); ++i) {

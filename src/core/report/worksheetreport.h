@@ -8,6 +8,9 @@ class RWorksheet;
 // A worksheet described for people: every calculation with its quantities
 // as the calculator form shows them. Labels, unit captions and configuration
 // names come from the type table, so a report and the forms always agree.
+// No text of a report holds a control character: what a file brings in
+// (names, value texts, the file's name) has tabs and line breaks as spaces
+// and every other control character as U+FFFD; the worksheet keeps its own.
 
 struct ReportQuantity {
     QString label; // as on the form: "Result", "Z1 (Solution 2)"

@@ -1,6 +1,7 @@
 #include "ui/shell/helpviewer.h"
 
 #include "core/messages.h"
+#include "ui/shell/installation.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -38,8 +39,14 @@ HelpViewer::HelpViewer(const QStringList& folders, QObject* parent)
 HelpViewer::~HelpViewer() = default;
 
 QStringList HelpViewer::DefaultFolders() {
-    return {QCoreApplication::applicationDirPath() + QStringLiteral("/help"),
-            QStringLiteral(KELVO_DATADIR "/help")};
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    QStringList folders{programFolder + QStringLiteral("/help")};
+    const QString installed = InstalledDataFolder(programFolder);
+    if (!installed.isEmpty())
+        folders << installed + QStringLiteral("/help");
+    folders << QStringLiteral(KELVO_DATADIR "/help");
+    folders.removeDuplicates();
+    return folders;
 }
 
 QString HelpViewer::HelpFolder() const {

@@ -31,7 +31,8 @@ public:
     // The first candidate folder that holds index.html; empty when none does.
     QString HelpFolder() const;
     QStringList CandidateFolders() const { return folders_; }
-    // Beside the program first, then the installed data folder.
+    // Beside the program first, then the data folder of the installation the
+    // program lies in, then the one it was built for.
     static QStringList DefaultFolders();
 
     // Addresses outside the help (http, https, mailto) go to this handler;

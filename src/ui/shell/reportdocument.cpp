@@ -1,12 +1,13 @@
 #include "ui/shell/reportdocument.h"
 
+#include "core/report/reportfile.h"
 #include "core/report/reportformats.h"
 #include "core/report/worksheetreport.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 std::unique_ptr<QTextDocument> ReportDocument(const WorksheetReport& report) {
@@ -18,16 +19,17 @@ std::unique_ptr<QTextDocument> ReportDocument(const WorksheetReport& report) {
 }
 
 bool WritePdfReport(const QString& path, const WorksheetReport& report) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    // Laid out in memory first, so that the file is written whole or not at all.
+    QByteArray bytes;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(QStringLiteral("Kelvo worksheet: ") + report.title);
         writer.setCreator(QStringLiteral("Kelvo"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         ReportDocument(report)->print(&writer);
     }
-    return file.commit();
+    return WriteReportFile(path, bytes);
 }

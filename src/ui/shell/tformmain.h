@@ -43,10 +43,11 @@ public:
     // A worksheet to open once the window is first shown.
     void SetStartupFile(const QString& path) { startupFile_ = path; }
     // Where the configuration lives; by default beside the program, or in the
-    // user's configuration folder when the program's folder cannot be written.
+    // user's configuration folder when the program is installed or its folder
+    // cannot be written.
     void SetConfigFileName(const QString& path) { configFileName_ = path; }
     static QString DefaultConfigFileName();
-    static QString ConfigFileNameFor(const QString& programFolder, bool programFolderWritable,
+    static QString ConfigFileNameFor(const QString& programFolder, bool besideProgram,
                                      const QString& userConfigFolder);
 
     // Published to every calculator through the message utilities.

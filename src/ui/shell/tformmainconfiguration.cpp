@@ -4,6 +4,7 @@
 #include "ui/shell/tformmain.h"
 
 #include "core/rconfig.h"
+#include "ui/shell/installation.h"
 #include "ui/shell/windowplacement.h"
 
 #include <QCoreApplication>
@@ -15,10 +16,10 @@
 
 #include <algorithm>
 
-QString TFormMain::ConfigFileNameFor(const QString& programFolder, bool programFolderWritable,
+QString TFormMain::ConfigFileNameFor(const QString& programFolder, bool besideProgram,
                                      const QString& userConfigFolder) {
     const QString file = QStringLiteral("Kelvo.cfg");
-    if (programFolderWritable || userConfigFolder.isEmpty())
+    if (besideProgram || userConfigFolder.isEmpty())
         return QDir(programFolder).filePath(file);
     return QDir(userConfigFolder).filePath(QStringLiteral("kelvo/") + file);
 }
@@ -26,8 +27,11 @@ QString TFormMain::ConfigFileNameFor(const QString& programFolder, bool programF
 QString TFormMain::DefaultConfigFileName() {
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString name =
-        ConfigFileNameFor(programFolder, QFileInfo(programFolder).isWritable(), user);
+    // An installed program never writes beside itself, even where it could
+    // (root running /usr/bin/kelvo): preferences are each user's own.
+    const bool besideProgram =
+        InstalledDataFolder(programFolder).isEmpty() && QFileInfo(programFolder).isWritable();
+    const QString name = ConfigFileNameFor(programFolder, besideProgram, user);
     QDir().mkpath(QFileInfo(name).absolutePath());
     return name;
 }

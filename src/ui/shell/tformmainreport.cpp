@@ -3,8 +3,8 @@
 
 #include "ui/shell/tformmain.h"
 
-#include "core/fileidentity.h"
 #include "core/filenames.h"
+#include "core/filewriting.h"
 #include "core/rconfig.h"
 #include "core/report/reportfile.h"
 #include "core/report/reportformats.h"

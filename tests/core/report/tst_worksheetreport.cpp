@@ -16,6 +16,9 @@ private slots:
     void formats();
     void awkwardTexts_data();
     void awkwardTexts();
+    void csvCells_data();
+    void csvCells();
+    void calculationsWithoutQuantities();
     void orderAndRoles();
     void everyCalculationOfALargeWorksheet();
     void fileIsReplacedWholeOrNotAtAll();
@@ -104,42 +107,104 @@ void TestWorksheetReport::formats() {
 void TestWorksheetReport::awkwardTexts_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("value");
-    QTest::newRow("quotes") << "Say \"50 ohm\""
-                            << "\"1\"";
-    QTest::newRow("commas") << "Load, dummy, 50"
-                            << "1,5";
-    QTest::newRow("markup") << "<b>R</b> & <script>x</script>"
-                            << "<1&2>";
-    QTest::newRow("letters") << "Zweiter Widerstand für Ωmega, ĳ"
-                             << "ÄÖÜ";
-    QTest::newRow("line breaks") << "first\nsecond\r\nthird"
-                                 << "a\tb";
+    QTest::addColumn<QString>("shownName"); // in every format
+    QTest::addColumn<QString>("shownValue");
+    auto row = [](const char* tag, const QString& name, const QString& value,
+                  const QString& shownName = {}, const QString& shownValue = {}) {
+        QTest::newRow(tag) << name << value << (shownName.isEmpty() ? name : shownName)
+                           << (shownValue.isEmpty() ? value : shownValue);
+    };
+    row("quotes", "Say \"50 ohm\"", "\"1\"");
+    row("commas", "Load, dummy, 50", "1,5");
+    row("markup", "<b>R</b> & <script>x</script>", "<1&2>");
+    row("letters", "Zweiter Widerstand für Ωmega, ĳ", "ÄÖÜ");
+    // Control characters never reach a report: breaks and tabs read as
+    // spaces, anything else as the replacement mark.
+    row("line breaks", "first\nsecond\r\nthird", "a\tb", "first second  third", "a b");
+    const QString mark(QChar::ReplacementCharacter);
+    row("terminal escapes", "\x1b]0;owned\x07R\x1b[31m", "\x1b[2J5",
+        mark + "]0;owned" + mark + "R" + mark + "[31m", mark + "[2J5");
+    row("NUL, DEL and C1", QString::fromUtf8("a\0b\x7f", 4), "\u009b1", "a" + mark + "b" + mark,
+        mark + "1");
 }
 
 // Names and texts from a file reach every format whole and escaped.
 void TestWorksheetReport::awkwardTexts() {
     QFETCH(QString, name);
     QFETCH(QString, value);
+    QFETCH(QString, shownName);
+    QFETCH(QString, shownValue);
     const RWorksheet sheet = OneResistor(name, value);
     const WorksheetReport report = BuildReport(sheet, 8);
+    QCOMPARE(sheet.At(0)->Name(), name); // the worksheet keeps its own
 
     const QList<QStringList> rows = ParseCsv(QString::fromUtf8(ReportAsCsv(report)));
     QCOMPARE(rows.size(), 4);
     for (const QStringList& row : rows)
         QCOMPARE(row.size(), 7);
-    QCOMPARE(rows[1][0], name);
-    QCOMPARE(rows[1][3], value);
+    QCOMPARE(rows[1][0], shownName);
+    QCOMPARE(rows[1][3], shownValue);
 
     const QString html = QString::fromUtf8(ReportAsHtml(report));
-    QVERIFY(html.contains(name.toHtmlEscaped()));
-    QVERIFY(html.contains(value.toHtmlEscaped()));
+    QVERIFY(html.contains(shownName.toHtmlEscaped()));
+    QVERIFY(html.contains(shownValue.toHtmlEscaped()));
     QVERIFY(!html.contains(QStringLiteral("<script>")));
     QVERIFY(!html.contains(QStringLiteral("<b>R")));
 
-    const QStringList lines = QString::fromUtf8(ReportAsText(report)).split(u'\n');
-    QString flat = name;
-    flat.replace(u'\n', u' ').replace(u'\r', u' ');
-    QCOMPARE(lines.value(2), flat + QStringLiteral(" (Resistor)"));
+    const QString text = QString::fromUtf8(ReportAsText(report));
+    const QStringList lines = text.split(u'\n');
+    QCOMPARE(lines.value(2), shownName + QStringLiteral(" (Resistor)"));
+    for (const QString& format : {html, text}) {
+        for (QChar c : format)
+            QVERIFY2(c == u'\n' || (c >= u' ' && c != u'\x7f' && (c < u'\x80' || c > u'\x9f')),
+                     qPrintable(QString::number(c.unicode(), 16)));
+    }
+}
+
+void TestWorksheetReport::csvCells_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("nameCell");
+    QTest::addColumn<QString>("valueCell");
+    auto row = [](const char* tag, const QString& name, const QString& value,
+                  const QString& nameCell, const QString& valueCell) {
+        QTest::newRow(tag) << name << value << nameCell << valueCell;
+    };
+    row("numbers stay numbers", "R-1", "-5", "R-1", "-5");
+    row("small negative number", "+R", "-0.00000015", "'+R", "-1.5E-07");
+    row("formulas", "=1+2", "=HYPERLINK(\"x\")", "'=1+2", "'=HYPERLINK(\"x\")");
+    row("minus and at", "@SUM(A1)", "-abc", "'@SUM(A1)", "'-abc");
+    row("tab read as a space", "\t=1", "+5", " =1", "5");
+}
+
+// A spreadsheet opening the CSV report never runs a formula from a file.
+void TestWorksheetReport::csvCells() {
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(QString, nameCell);
+    QFETCH(QString, valueCell);
+    const QList<QStringList> rows =
+        ParseCsv(QString::fromUtf8(ReportAsCsv(BuildReport(OneResistor(name, value), 8))));
+    QCOMPARE(rows.value(1).value(0), nameCell);
+    QCOMPARE(rows.value(1).value(3), valueCell);
+}
+
+// Each format lists every calculation, with quantities or without.
+void TestWorksheetReport::calculationsWithoutQuantities() {
+    RWorksheet sheet = OneResistor(QStringLiteral("Empty"), QString());
+    sheet.At(0)->ClearFields();
+    auto foreign = std::make_unique<RCalculation>();
+    foreign->SetType(42);
+    foreign->SetName(QStringLiteral("Stranger"));
+    sheet.Insert(1, std::move(foreign));
+    const WorksheetReport report = BuildReport(sheet, 8);
+    const QList<QStringList> rows = ParseCsv(QString::fromUtf8(ReportAsCsv(report)));
+    QCOMPARE(rows, (QList<QStringList>{
+                       {"calculation", "type", "quantity", "real", "imaginary", "unit", "role"},
+                       {"Empty", "Resistor", "", "", "", "", ""},
+                       {"Stranger", "Unknown type 42", "", "", "", "", ""}}));
+    QVERIFY(ReportAsText(report).contains("\nStranger (Unknown type 42)\n"));
+    QCOMPARE(ReportAsHtml(report).count("<table>"), 2);
 }
 
 void TestWorksheetReport::orderAndRoles() {
