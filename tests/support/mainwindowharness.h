@@ -27,6 +27,12 @@
 #include <memory>
 #include <optional>
 
+// What a file holds; empty when it cannot be read.
+inline QByteArray ContentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Answers every question, message box, file dialog and input box of the main
 // window from a script and records what was asked, in order.
 class RecordingDialogs final : public UserDialogs {
@@ -281,10 +287,7 @@ public:
         QTest::mouseClick(Tabs(), Qt::LeftButton, {}, point);
     }
 
-    QByteArray ConfigBytes() const {
-        QFile file(ConfigPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray ConfigBytes() const { return ContentsOf(ConfigPath()); }
 
 private:
     QTemporaryDir folder_;

@@ -4,78 +4,52 @@
 
 #include <limits>
 
-// Where the main window goes for a placement from the configuration file,
-// against screens given as their available areas.
+// Where the main window goes for a placement from the configuration file.
 class TestWindowPlacement : public QObject {
     Q_OBJECT
 
 private slots:
     void fit_data();
     void fit();
-    void frameTakesRoom();
 };
 
-using Areas = QList<QRect>;
-
-namespace {
-
-constexpr qint32 Most = std::numeric_limits<qint32>::max();
-constexpr qint32 Least = std::numeric_limits<qint32>::min();
-const QRect Primary(0, 0, 1280, 1000); // below it a task bar
-const QRect Second(1280, 0, 1920, 1080);
-const QSize Minimum(700, 520);
-
-} // namespace
+using Numbers = QList<qint32>; // left, top, width, height as stored
 
 void TestWindowPlacement::fit_data() {
-    QTest::addColumn<QList<qint32>>("numbers"); // left, top, width, height as stored
-    QTest::addColumn<QSize>("minimum");
-    QTest::addColumn<Areas>("areas");
-    QTest::addColumn<QRect>("expected");
-    auto row = [](const char* name, QList<qint32> numbers, QSize minimum, Areas areas,
-                  QRect expected) {
-        QTest::newRow(name) << numbers << minimum << areas << expected;
-    };
-    row("on the screen: kept", {40, 50, 760, 540}, Minimum, {Primary}, {40, 50, 760, 540});
-    row("below the minimum: grown", {16, 16, 673, 495}, Minimum, {Primary}, {16, 16, 700, 520});
-    row("no size at all", {16, 16, -5, 0}, Minimum, {Primary}, {16, 16, 700, 520});
-    row("100000 square: the screen", {16, 16, 100000, 100000}, Minimum, {Primary},
-        {0, 0, 1280, 1000});
-    row("largest size: the screen", {Most, Most, Most, Most}, Minimum, {Primary},
-        {0, 0, 1280, 1000});
-    row("far right: centred", {Most, 16, 673, 495}, Minimum, {Primary}, {290, 240, 700, 520});
-    row("left edge 5000: centred", {5000, 16, 673, 495}, Minimum, {Primary}, {290, 240, 700, 520});
-    row("far left and up: centred", {Least, Least, 673, 495}, Minimum, {Primary},
-        {290, 240, 700, 520});
-    row("hanging over the right edge", {700, 100, 700, 520}, Minimum, {Primary},
-        {580, 100, 700, 520});
-    row("title bar above the screen", {100, -50, 700, 520}, Minimum, {Primary}, {100, 0, 700, 520});
-    row("a minimum larger than the screen wins", {16, 16, 673, 495}, QSize(1400, 1100), {Primary},
-        {0, 0, 1400, 1100});
-    row("on the second screen: kept", {1500, 100, 800, 600}, Minimum, {Primary, Second},
-        {1500, 100, 800, 600});
-    row("over the second screen's edge", {2500, 100, 800, 600}, Minimum, {Primary, Second},
-        {2400, 100, 800, 600});
-    row("beyond every screen: the primary's middle", {3300, 100, 800, 600}, Minimum,
-        {Primary, Second}, {240, 200, 800, 600});
-    row("no screen at all", {Most, Most, 100000, 3}, Minimum, {}, {0, 0, 100000, 520});
-}
-
-// The frame's corner is what is stored; the frame takes room beside the size.
-void TestWindowPlacement::frameTakesRoom() {
+    QTest::addColumn<Numbers>("stored");
+    QTest::addColumn<QMargins>("frame");
+    QTest::addColumn<QList<QRect>>("screens"); // available areas, the primary first
+    QTest::addColumn<QRect>("expected");       // the frame's corner, the inner size
+    constexpr qint32 Most = std::numeric_limits<qint32>::max();
+    const QList<QRect> one = {{0, 0, 1280, 1000}};
+    const QList<QRect> two = {{0, 0, 1280, 1000}, {1280, 0, 1920, 1080}};
     const QMargins frame(4, 30, 4, 4);
-    QCOMPARE(FitWindowPlacement(16, 16, 100000, 100000, Minimum, frame, {Primary}),
-             QRect(0, 0, 1272, 966));
-    QCOMPARE(FitWindowPlacement(700, 600, 700, 520, Minimum, frame, {Primary}),
-             QRect(572, 446, 700, 520));
+    QTest::newRow("fits: kept") << Numbers{40, 50, 760, 540} << QMargins() << one
+                                << QRect(40, 50, 760, 540);
+    QTest::newRow("below the minimum, which wins over the screen")
+        << Numbers{16, 16, 600, -5} << QMargins() << QList<QRect>{{0, 0, 640, 480}}
+        << QRect(0, 0, 700, 520);
+    QTest::newRow("100000 square") << Numbers{16, 16, 100000, 100000} << frame << one
+                                   << QRect(0, 0, 1272, 966);
+    QTest::newRow("left edge at the end of int: centred")
+        << Numbers{Most, 16, 673, 495} << QMargins() << one << QRect(290, 240, 700, 520);
+    QTest::newRow("over the lower right edge, title bar above the top")
+        << Numbers{700, -20, 700, 520} << frame << one << QRect(572, 0, 700, 520);
+    QTest::newRow("over the second screen's edge")
+        << Numbers{2500, 100, 800, 600} << QMargins() << two << QRect(2400, 100, 800, 600);
+    QTest::newRow("beyond every screen: the primary's middle")
+        << Numbers{3300, 100, 800, 600} << QMargins() << two << QRect(240, 200, 800, 600);
+    QTest::newRow("no screen") << Numbers{Most, 0, 100000, 3} << QMargins() << QList<QRect>()
+                               << QRect(0, 0, 100000, 520);
 }
 
 void TestWindowPlacement::fit() {
-    QFETCH(QList<qint32>, numbers);
-    QFETCH(QSize, minimum);
-    QFETCH(Areas, areas);
+    QFETCH(Numbers, stored);
+    QFETCH(QMargins, frame);
+    QFETCH(QList<QRect>, screens);
     QFETCH(QRect, expected);
-    QCOMPARE(FitWindowPlacement(numbers[0], numbers[1], numbers[2], numbers[3], minimum, {}, areas),
+    QCOMPARE(FitWindowPlacement(stored[0], stored[1], stored[2], stored[3], {700, 520}, frame,
+                                screens),
              expected);
 }
 
