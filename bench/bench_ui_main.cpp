@@ -31,7 +31,7 @@ namespace {
 // Answers every question with No; a benchmark never asks one.
 class QuietDialogs final : public UserDialogs {
 public:
-    Answer Ask(QWidget*, const QString&, bool) override { return Answer::No; }
+    Answer Ask(QWidget*, const QString&, bool, Answer) override { return Answer::No; }
     void ShowMessage(QWidget*, MessageBoxKind, const QString& text) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }

@@ -27,6 +27,12 @@
 #include <memory>
 #include <optional>
 
+// What a file holds; empty when it cannot be read.
+inline QByteArray ContentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Answers every question, message box, file dialog and input box of the main
 // window from a script and records what was asked, in order.
 class RecordingDialogs final : public UserDialogs {
@@ -41,11 +47,13 @@ public:
         QString initial; // input boxes: the text filled in
         int maxLength = 0;
         bool withCancel = false;
+        UserDialogs::Answer defaultAnswer = UserDialogs::Answer::Yes; // questions: Enter's
         MessageBoxKind kind = MessageBoxKind::Error;
     };
 
     QList<Record> records;
-    QList<Answer> answers;                   // questions, in turn
+    // Questions, in turn; PressEnter() takes the question's default button.
+    QList<std::optional<Answer>> answers;
     QList<std::optional<QString>> openPaths; // nullopt cancels the dialog
     QList<std::optional<QString>> savePaths;
     QList<std::optional<QString>> reportPaths; // the report's save dialog
@@ -57,6 +65,7 @@ public:
     // Called for each message box, where a real one would run its own event loop.
     std::function<void()> whileMessageShown;
 
+    void PressEnter() { answers << std::nullopt; }
     void AcceptProposal() { texts << std::optional<QString>(QString()); }
     void EnterText(const QString& text) {
         texts << std::optional<QString>(text.isNull() ? QStringLiteral("") : text);
@@ -79,17 +88,18 @@ public:
         return false;
     }
 
-    Answer Ask(QWidget*, const QString& question, bool withCancel) override {
+    Answer Ask(QWidget*, const QString& question, bool withCancel, Answer defaultAnswer) override {
         Record record;
         record.call = Call::Question;
         record.text = question;
         record.withCancel = withCancel;
+        record.defaultAnswer = defaultAnswer;
         records << record;
         if (answers.isEmpty()) {
             ++unscripted;
             return withCancel ? Answer::Cancel : Answer::No;
         }
-        return answers.takeFirst();
+        return answers.takeFirst().value_or(defaultAnswer);
     }
     void ShowMessage(QWidget*, MessageBoxKind kind, const QString& text) override {
         Record record;
@@ -277,10 +287,7 @@ public:
         QTest::mouseClick(Tabs(), Qt::LeftButton, {}, point);
     }
 
-    QByteArray ConfigBytes() const {
-        QFile file(ConfigPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray ConfigBytes() const { return ContentsOf(ConfigPath()); }
 
 private:
     QTemporaryDir folder_;

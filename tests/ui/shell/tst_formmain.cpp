@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QUrl>
@@ -23,6 +24,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include <functional>
+#include <limits>
 
 // Receives the addresses the program hands to the desktop's browser.
 class UrlCatcher : public QObject {
@@ -48,6 +50,8 @@ private slots:
     void configurationReadAtStartup();
     void damagedConfiguration();
     void maximizedPlacement();
+    void placementBoundedByTheScreen_data();
+    void placementBoundedByTheScreen();
     void startupFile_data();
     void startupFile();
     void firstWindowAfterStartupError_data();
@@ -297,7 +301,7 @@ void TestFormMain::configurationReadAtStartup() {
     stored.LastFolder = h.Folder() + "/";
     stored.Left = 40;
     stored.Top = 50;
-    stored.Width = 760;
+    stored.Width = 740;
     stored.Height = 540;
     QVERIFY(stored.Write());
     QVERIFY(h.Start());
@@ -310,7 +314,7 @@ void TestFormMain::configurationReadAtStartup() {
     QCOMPARE(h.Action(QStringLiteral("MenuHistory2"))->text(), QStringLiteral("a.kvw"));
     QVERIFY(!h.Action(QStringLiteral("MenuHistory3"))->isVisible());
     QCOMPARE(w.pos(), QPoint(40, 50));
-    QCOMPARE(w.size(), QSize(760, 540));
+    QCOMPARE(w.size(), QSize(740, 540));
     QVERIFY(!w.isMaximized());
 
     // The preferences apply at once: automatic calculation at five digits.
@@ -326,7 +330,7 @@ void TestFormMain::configurationReadAtStartup() {
     QCOMPARE(reread.RecentFiles, stored.RecentFiles);
     QCOMPARE(reread.Precision, 5);
     QCOMPARE(reread.AutoCalculate, 1);
-    QCOMPARE(QRect(reread.Left, reread.Top, reread.Width, reread.Height), QRect(40, 50, 760, 540));
+    QCOMPARE(QRect(reread.Left, reread.Top, reread.Width, reread.Height), QRect(40, 50, 740, 540));
 }
 
 void TestFormMain::damagedConfiguration() {
@@ -353,7 +357,7 @@ void TestFormMain::maximizedPlacement() {
     stored.Maximized = 1;
     stored.Left = 30;
     stored.Top = 40;
-    stored.Width = 900;
+    stored.Width = 740;
     stored.Height = 650;
     QVERIFY(stored.Write());
     QVERIFY(h.Start());
@@ -365,8 +369,34 @@ void TestFormMain::maximizedPlacement() {
     QCOMPARE(Int32At(bytes, 92), 1);
     QCOMPARE(Int32At(bytes, 96), 30);
     QCOMPARE(Int32At(bytes, 100), 40);
-    QCOMPARE(Int32At(bytes, 104), 900);
+    QCOMPARE(Int32At(bytes, 104), 740);
     QCOMPARE(Int32At(bytes, 108), 650);
+}
+
+void TestFormMain::placementBoundedByTheScreen_data() {
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("normal") << false;
+    QTest::newRow("maximized") << true;
+}
+
+// A configuration of 100000 x 100000 at the far right never puts the window,
+// or the place it is restored to, beyond the screen, now or in the next run.
+void TestFormMain::placementBoundedByTheScreen() {
+    QFETCH(bool, maximized);
+    MainWindowHarness h;
+    RConfig config;
+    config.FileName = h.ConfigPath();
+    config.Maximized = maximized;
+    config.Left = std::numeric_limits<qint32>::max();
+    config.Width = config.Height = 100000;
+    QVERIFY(config.Write());
+    QVERIFY(h.Start());
+    const QRect screen = h.Window().screen()->availableGeometry();
+    QVERIFY(screen.contains(maximized ? h.Window().normalGeometry() : h.Window().frameGeometry()));
+    h.Window().close();
+    const QByteArray bytes = h.ConfigBytes();
+    QVERIFY(screen.contains(
+        QRect(Int32At(bytes, 96), Int32At(bytes, 100), Int32At(bytes, 104), Int32At(bytes, 108))));
 }
 
 void TestFormMain::startupFile_data() {

@@ -131,7 +131,10 @@ void TestFormMainFiles::saveAsOntoExistingFile() {
     }
     h.Type(QStringLiteral("EditR1"), QStringLiteral("5"));
     h.dialogs.savePaths << path;
-    h.dialogs.answers << (overwrite ? UserDialogs::Answer::Yes : UserDialogs::Answer::No);
+    if (overwrite)
+        h.dialogs.answers << UserDialogs::Answer::Yes;
+    else
+        h.dialogs.PressEnter(); // the default keeps the file
     h.Trigger(QStringLiteral("MenuSaveAs"));
 
     const QList<RecordingDialogs::Record> questions =
@@ -139,6 +142,7 @@ void TestFormMainFiles::saveAsOntoExistingFile() {
     QCOMPARE(questions.size(), 1);
     QCOMPARE(questions.first().text, QStringLiteral("Overwrite file '") + path + "'?");
     QVERIFY(!questions.first().withCancel);
+    QCOMPARE(questions.first().defaultAnswer, UserDialogs::Answer::No);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().left(4), overwrite ? QByteArray("%KVW") : QByteArray("old"));
