@@ -2,7 +2,6 @@
 
 #include "core/calc/pi.h"
 #include "core/calc/solved.h"
-#include "core/numbertext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -203,22 +202,6 @@ ChartReading ChartReadingOf(const Complex& z, double z0) {
                         ReflectionAngle(gamma),
                         SwrOfReflection(magnitude),
                         ReturnLossOf(magnitude)};
-}
-
-QString ChartReadingText(const ChartReading& reading, int precision) {
-    const auto number = [precision](double v) {
-        if (std::isinf(v))
-            return QString(v > 0 ? QStringLiteral("\u221E") : QStringLiteral("-\u221E"));
-        return FormatGeneral(v, precision, 2);
-    };
-    QString z = QStringLiteral("\u221E");
-    if (IsFinite(reading.z))
-        z = number(reading.z.re) +
-            (reading.z.im < 0 ? QStringLiteral(" - j") : QStringLiteral(" + j")) +
-            number(std::abs(reading.z.im)) + QStringLiteral(" \u03A9");
-    return QStringLiteral("Z = ") + z + QStringLiteral(", \u0393 = ") + number(reading.magnitude) +
-           QStringLiteral(" \u2220 ") + number(reading.angle) + QStringLiteral("\u00B0, SWR = ") +
-           number(reading.swr);
 }
 
 QList<Complex> ElementPath(const Complex& before, const LadderStep& step, double z0) {

@@ -31,7 +31,7 @@ QString Visible(const QString& text) {
     return visible;
 }
 
-ReportQuantity Quantity(const QString& label, const RField& field, bool complex, int precision,
+ReportQuantity QuantityOf(const QString& label, const RField& field, bool complex, int precision,
                         const QString& role) {
     ReportQuantity quantity;
     quantity.label = label;
@@ -65,11 +65,8 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
     entry.type = TypeCaption(info);
     entry.configuration = Configuration(info, calculation.Configuration());
 
-    // The fields the unknown writes; a calculator with one result always
-    // writes it, whatever the stored unknown says.
-    const UnknownSpec* unknown = info.unknowns.size() == 1
-                                     ? &info.unknowns.front()
-                                     : FindUnknown(info, calculation.Unknown());
+    // The fields the unknown writes.
+    const UnknownSpec* unknown = UnknownOf(info, calculation);
     const QString otherRole =
         info.unknowns.empty() ? QStringLiteral("value") : QStringLiteral("input");
     const int solution = calculation.Solution();
@@ -78,8 +75,8 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
         const RField& field = calculation.Field(i);
         const bool complex = info.fields[size_t(i)].complex;
         const QString label = FieldLabel(info, i, calculation.Configuration());
-        const bool result = unknown && std::find(unknown->fields.begin(), unknown->fields.end(),
-                                                 i) != unknown->fields.end();
+        const std::vector<int> written = unknown ? unknown->solve.writes : std::vector<int>();
+        const bool result = std::find(written.begin(), written.end(), i) != written.end();
         const QString role = result ? QStringLiteral("result") : otherRole;
         // While a solution is chosen the form shows it in the quantity's box,
         // and the alternatives are worth listing.
@@ -87,14 +84,14 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
         const RField& shownField = solutions && solution < int(field.solutions.size())
                                        ? field.solutions[size_t(solution)]
                                        : field;
-        entry.quantities << Quantity(label, shownField, complex, precision, role);
+        entry.quantities << QuantityOf(label, shownField, complex, precision, role);
         if (!solutions)
             continue;
         for (int k = 0; k < int(field.solutions.size()); ++k) {
             QString role = QStringLiteral("solution %1").arg(k + 1);
             if (k == solution)
                 role += QStringLiteral(" (shown)");
-            entry.quantities << Quantity(label + QStringLiteral(" (Solution %1)").arg(k + 1),
+            entry.quantities << QuantityOf(label + QStringLiteral(" (Solution %1)").arg(k + 1),
                                          field.solutions[size_t(k)], complex, precision, role);
         }
     }
@@ -108,7 +105,7 @@ ReportCalculation DescribeForeign(const RCalculation& calculation, int precision
     entry.type = QStringLiteral("Unknown type %1").arg(calculation.Type());
     for (int i = 0; i < calculation.FieldCount(); ++i) {
         const RField& field = calculation.Field(i);
-        entry.quantities << Quantity(QStringLiteral("Field %1").arg(i + 1), field,
+        entry.quantities << QuantityOf(QStringLiteral("Field %1").arg(i + 1), field,
                                      !field.imagText.isEmpty(), precision, QStringLiteral("input"));
     }
     return entry;

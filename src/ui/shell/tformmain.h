@@ -2,6 +2,7 @@
 
 #include "core/calctypes.h"
 #include "core/messages.h"
+#include "ui/calculators/rf/advicepopup.h"
 #include "ui/framework/appcontext.h"
 
 #include <QMainWindow>
@@ -29,16 +30,18 @@ class UserDialogs;
 
 // The main window: the tree of calculation types, the tabs of the chosen
 // type's calculations with the calculator above them, the status bar line
-// and the menu. It owns the worksheet, the configuration and every form.
-class TFormMain final : public QMainWindow, private MessageSink, private CalculatorCatalog {
+// and the menu. It owns the worksheet, the configuration and every form; a
+// form is built when it is first needed.
+class TFormMain final : public QMainWindow, private MessageSink, private AdvicePopup {
     Q_OBJECT
 
 public:
     explicit TFormMain(UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    // The window's own controls and the forms besides it, created once after
-    // the splash has been painted (or at the first showing, whichever comes first).
+    // The window's own controls, created once after the splash has been
+    // painted (or at the first showing, whichever comes first). The About box
+    // shows the splash's picture.
     void CreateForms(TFormSplash* splash = nullptr);
     // A worksheet to open once the window is first shown.
     void SetStartupFile(const QString& path) { startupFile_ = path; }
@@ -71,12 +74,13 @@ public:
     RConfig* Config() const { return config_.get(); }
     RCalculation* CurrentCalculation() const { return context_.calculation; }
     TFormProblem* CurrentCalculator() const { return context_.calculator; }
-    TFormProblem* Calculator(int type) const;
+    // The calculator form of a type, built at the first asking.
+    TFormProblem* Calculator(int type);
     RTabControl* Tabs() const { return tabs_; }
     RStatusPanel* StatusPanel() const { return status_; }
     HelpViewer* Help() const { return help_; }
-    TFormOptions* Options() const { return options_; }
-    TFormMessage* Message() const { return message_; }
+    TFormOptions* Options();
+    TFormMessage* Message();
     bool IsShutDown() const { return shutDown_; }
 
     void MenuNewWorksheetClick();
@@ -121,13 +125,19 @@ private:
     // MessageSink
     void ShowBox(MessageBoxKind kind, const QString& text) override;
     void Terminate() override;
-    // CalculatorCatalog: the calculator forms as the worksheet sees them.
-    QString GetTypeName(int type) const override;
-    void InitCalculation(int type, RCalculation& calculation) const override;
+    // AdvicePopup: the antenna calculator's advice, in the window built for
+    // it at the first advice.
+    void ShowAdvice(int kind, const QString& first, const QString& second, int left, int top,
+                    int right, int bottom) override;
+    // The calculation types with the configured default units.
+    TypeCatalog Catalog() const;
 
     void FormCreate();
     void BuildMenu();
     void BuildTree();
+    // The page fits the largest calculator, so that the window keeps its
+    // size from one type to another.
+    void FitPageToCalculators();
     QWidget* BuildHeader(const QString& panelName, const QString& labelName, const QString& text,
                          QLabel** label);
     void FormShow();
@@ -154,6 +164,7 @@ private:
     TFormOptions* options_ = nullptr;
     TFormAbout* about_ = nullptr;
     TFormMessage* message_ = nullptr; // the antenna calculator's advice
+    QPointer<TFormSplash> splash_;    // whose picture the About box shows
 
     QSplitter* splitter_ = nullptr;
     int treeWidth_ = 173;
