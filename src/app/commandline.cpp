@@ -2,6 +2,7 @@
 
 #include "core/calctypes.h"
 #include "core/filewriting.h"
+#include "core/installation.h"
 #include "core/messages.h"
 #include "core/rconfig.h"
 #include "core/report/reportfile.h"
@@ -9,7 +10,6 @@
 #include "core/report/worksheetreport.h"
 #include "core/rworksheet.h"
 #include "core/worksheetrepair.h"
-#include "ui/shell/tformmain.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -123,7 +123,7 @@ int RunCommandLine(int argc, char** argv) {
 
     // The display precision of the user's preferences.
     RConfig config;
-    config.FileName = TFormMain::DefaultConfigFileName();
+    config.FileName = DefaultConfigFileName();
     config.Read();
     const TypeCatalog catalog(config);
     RWorksheet worksheet;

@@ -1,6 +1,6 @@
 #include "core/report/reportformats.h"
 
-#include "core/numbertext.h"
+#include "core/calc/numbertext.h"
 #include "core/report/worksheetreport.h"
 
 #include <QFileInfo>

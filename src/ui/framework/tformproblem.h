@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/calc/complexvalue.h"
 #include "core/calc/solved.h"
-#include "core/complexvalue.h"
 
 #include <QHash>
 #include <QObject>
@@ -14,7 +14,6 @@
 #include <initializer_list>
 #include <vector>
 
-class QAbstractButton;
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -164,7 +163,6 @@ protected:
 
 private:
     void BindEdit(QLineEdit* edit, int tag, bool imaginary);
-    QButtonGroup* GroupOf(QAbstractButton* button) const;
     void CreatePictures();
 
     AppContext& context_;

@@ -39,7 +39,6 @@ public:
 
     // Whether the strip may be painted with the style's tab pictures.
     void SetVisualStylesEnabled(bool enabled);
-    bool VisualStylesEnabled() const { return m_stylesEnabled; }
     bool VisualStylesAvailable() const;
     bool UsesOwnPainting() const;
 

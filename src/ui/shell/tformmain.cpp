@@ -1,6 +1,7 @@
 #include "ui/shell/tformmain.h"
 
 #include "core/filenames.h"
+#include "core/installation.h"
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
 #include "ui/calculators/calculatorforms.h"
@@ -10,14 +11,11 @@
 #include "ui/presentation/rtabcontrol.h"
 #include "ui/presentation/tformabout.h"
 #include "ui/shell/helpviewer.h"
-#include "ui/shell/installation.h"
 #include "ui/shell/rstatuspanel.h"
 #include "ui/shell/tformoptions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,7 +23,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -351,26 +348,6 @@ QString TFormMain::GetTypeName(int type) const {
 void TFormMain::InitCalculation(int type, RCalculation& calculation) const {
     if (TFormProblem* calculator = Calculator(type))
         calculator->InitCalculation(calculation);
-}
-
-QString TFormMain::ConfigFileNameFor(const QString& programFolder, bool besideProgram,
-                                     const QString& userConfigFolder) {
-    const QString file = QStringLiteral("Kelvo.cfg");
-    if (besideProgram || userConfigFolder.isEmpty())
-        return QDir(programFolder).filePath(file);
-    return QDir(userConfigFolder).filePath(QStringLiteral("kelvo/") + file);
-}
-
-QString TFormMain::DefaultConfigFileName() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    // An installed program never writes beside itself, even where it could
-    // (root running /usr/bin/kelvo): preferences are each user's own.
-    const bool besideProgram =
-        InstalledDataFolder(programFolder).isEmpty() && QFileInfo(programFolder).isWritable();
-    const QString name = ConfigFileNameFor(programFolder, besideProgram, user);
-    QDir().mkpath(QFileInfo(name).absolutePath());
-    return name;
 }
 
 void TFormMain::showEvent(QShowEvent* event) {
