@@ -67,8 +67,6 @@ private slots:
     void homepages();
     void preferences_data();
     void preferences();
-    void configFileNameFor_data();
-    void configFileNameFor();
 
 private:
     bool createdHelp_ = false;
@@ -267,14 +265,14 @@ void TestFormMain::configurationWrittenOnlyAtExit() {
     QCOMPARE(bytes.size(), 116);
     QCOMPARE(bytes.left(4), QByteArray("%CF2"));
     QCOMPARE(bytes.mid(112), QByteArray("%KVE"));
-    QCOMPARE(Int32At(bytes, 80), 8); // precision
-    QCOMPARE(Int32At(bytes, 84), 0); // no recent files
-    QCOMPARE(Int32At(bytes, 88), 0); // no last folder
-    QCOMPARE(Int32At(bytes, 92), 0); // not maximized
-    QCOMPARE(Int32At(bytes, 96), position.x());
-    QCOMPARE(Int32At(bytes, 100), position.y());
-    QCOMPARE(Int32At(bytes, 104), size.width());
-    QCOMPARE(Int32At(bytes, 108), size.height());
+    QCOMPARE(FileBytes::Int32At(bytes, 80), 8); // precision
+    QCOMPARE(FileBytes::Int32At(bytes, 84), 0); // no recent files
+    QCOMPARE(FileBytes::Int32At(bytes, 88), 0); // no last folder
+    QCOMPARE(FileBytes::Int32At(bytes, 92), 0); // not maximized
+    QCOMPARE(FileBytes::Int32At(bytes, 96), position.x());
+    QCOMPARE(FileBytes::Int32At(bytes, 100), position.y());
+    QCOMPARE(FileBytes::Int32At(bytes, 104), size.width());
+    QCOMPARE(FileBytes::Int32At(bytes, 108), size.height());
 }
 
 void TestFormMain::exitWritesConfiguration() {
@@ -331,7 +329,7 @@ void TestFormMain::configurationReadAtStartup() {
 
 void TestFormMain::damagedConfiguration() {
     MainWindowHarness h;
-    QVERIFY(WorksheetBytes().Magic("%CF1").Int(1).Save(h.ConfigPath()));
+    QVERIFY(FileBytes::Save(h.ConfigPath(), "%CF1" + FileBytes::Int32(1)));
     QVERIFY(h.Start());
     QCOMPARE(h.dialogs.Messages(),
              QStringList{QStringLiteral("Error: The configuration file '") + h.ConfigPath() +
@@ -362,11 +360,11 @@ void TestFormMain::maximizedPlacement() {
 
     // The window goes back to its remembered place when it is restored.
     const QByteArray bytes = h.ConfigBytes();
-    QCOMPARE(Int32At(bytes, 92), 1);
-    QCOMPARE(Int32At(bytes, 96), 30);
-    QCOMPARE(Int32At(bytes, 100), 40);
-    QCOMPARE(Int32At(bytes, 104), 900);
-    QCOMPARE(Int32At(bytes, 108), 650);
+    QCOMPARE(FileBytes::Int32At(bytes, 92), 1);
+    QCOMPARE(FileBytes::Int32At(bytes, 96), 30);
+    QCOMPARE(FileBytes::Int32At(bytes, 100), 40);
+    QCOMPARE(FileBytes::Int32At(bytes, 104), 900);
+    QCOMPARE(FileBytes::Int32At(bytes, 108), 650);
 }
 
 void TestFormMain::startupFile_data() {
@@ -416,7 +414,7 @@ void TestFormMain::firstWindowAfterStartupError() {
     QFETCH(bool, damagedConfiguration);
     MainWindowHarness h;
     if (damagedConfiguration)
-        QVERIFY(WorksheetBytes().Magic("%CF1").Save(h.ConfigPath()));
+        QVERIFY(FileBytes::Save(h.ConfigPath(), "%CF1"));
     else
         h.Window().SetStartupFile(h.Path(QStringLiteral("does-not-exist.kvw")));
     h.dialogs.whileMessageShown = [] { QTest::qWait(50); };
@@ -433,8 +431,8 @@ void TestFormMain::firstWindowAfterStartupError() {
     QTest::qWait(50);
     w.close();
     const QByteArray bytes = h.ConfigBytes();
-    QVERIFY(Int32At(bytes, 104) >= minimum.width());
-    QVERIFY(Int32At(bytes, 108) >= minimum.height());
+    QVERIFY(FileBytes::Int32At(bytes, 104) >= minimum.width());
+    QVERIFY(FileBytes::Int32At(bytes, 108) >= minimum.height());
 }
 
 void TestFormMain::clickingFolderChangesNothing_data() {
@@ -743,25 +741,6 @@ void TestFormMain::preferences() {
     QCOMPARE(h.Edit(QStringLiteral("EditRout"))->text(), shown);
     QCOMPARE(h.Window().CurrentCalculation()->Field(2).text, QStringLiteral("0.909090909090909"));
     QVERIFY(h.dialogs.records.isEmpty());
-}
-
-void TestFormMain::configFileNameFor_data() {
-    QTest::addColumn<QString>("programFolder");
-    QTest::addColumn<bool>("writable");
-    QTest::addColumn<QString>("userFolder");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("writable program folder") << "/opt/kelvo" << true << "/home/ham/.config"
-                                             << "/opt/kelvo/Kelvo.cfg";
-    QTest::newRow("read-only program folder") << "/usr/bin" << false << "/home/ham/.config"
-                                              << "/home/ham/.config/kelvo/Kelvo.cfg";
-}
-
-void TestFormMain::configFileNameFor() {
-    QFETCH(QString, programFolder);
-    QFETCH(bool, writable);
-    QFETCH(QString, userFolder);
-    QFETCH(QString, expected);
-    QCOMPARE(TFormMain::ConfigFileNameFor(programFolder, writable, userFolder), expected);
 }
 
 QTEST_MAIN(TestFormMain)

@@ -64,9 +64,7 @@ void TestFormMainReport::exportReport() {
     QCOMPARE(records.size(), 1);
     QCOMPARE(QFileInfo(records[0].initial).fileName(), QStringLiteral("Untitled.pdf"));
     QVERIFY(h.dialogs.Messages().isEmpty());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = FileBytes::Load(path);
     // The worksheet as it stands in memory, unsaved changes included.
     const WorksheetReport report = BuildReport(*h.Window().Worksheet(), 8);
     if (name.endsWith(".pdf"))
