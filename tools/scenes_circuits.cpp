@@ -44,6 +44,13 @@ const SceneRegistration impedance(20, [](ShotKit& kit) {
     kit.Click(QStringLiteral("RadioZ1"));
     kit.Type(QStringLiteral("EditZ2J"), QStringLiteral("abc"));
     kit.Save(QStringLiteral("impedance-series-warning"));
+    // Long results keep their sign and first digits in view.
+    kit.Click(QStringLiteral("RadioZout"));
+    kit.Type(QStringLiteral("EditZ1"), QStringLiteral("-0.0000123456789"));
+    kit.Type(QStringLiteral("EditZ1J"), QStringLiteral("-0.0000987654321"));
+    kit.Type(QStringLiteral("EditZ2"), QStringLiteral("0"));
+    kit.Type(QStringLiteral("EditZ2J"), QStringLiteral("0"));
+    kit.Save(QStringLiteral("impedance-long-result"));
 });
 
 } // namespace

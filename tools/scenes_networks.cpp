@@ -20,6 +20,14 @@ const SceneRegistration lNetwork(30, [](ShotKit& kit) {
     kit.Save(QStringLiteral("lnetwork-design"));
     kit.Click(QStringLiteral("RadioSolution2"));
     kit.Save(QStringLiteral("lnetwork-design-solution2"));
+    // A unit click acts on the solution shown; typing then starts from it.
+    kit.Click(QStringLiteral("RadioZ12"));
+    kit.Save(QStringLiteral("lnetwork-solution2-in-k"));
+    kit.Click(QStringLiteral("RadioZin"));
+    kit.Type(QStringLiteral("EditZ2"), QStringLiteral("1"));
+    kit.Save(QStringLiteral("lnetwork-solution2-edited"));
+    kit.Click(QStringLiteral("RadioZ1Z2"));
+    kit.Type(QStringLiteral("EditZinJ"), QString());
     kit.Click(QStringLiteral("RadioZ2BeforeZ1"));
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("200"));
     kit.Type(QStringLiteral("EditZout"), QStringLiteral("50"));
@@ -38,6 +46,10 @@ const SceneRegistration threeElements(31, [](ShotKit& kit) {
     kit.Save(QStringLiteral("pinetwork"));
     kit.Click(QStringLiteral("RadioZin"));
     kit.Save(QStringLiteral("pinetwork-unknown-zin"));
+    kit.Click(QStringLiteral("RadioZout"));
+    kit.Click(QStringLiteral("RadioZout3"));
+    kit.Type(QStringLiteral("EditZin"), QStringLiteral("0.00005"));
+    kit.Save(QStringLiteral("pinetwork-long-result"));
 
     kit.ShowType(QStringLiteral("T Network"));
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));

@@ -237,7 +237,8 @@ void InitCalculationOfType(int type, RCalculation& calculation, const RConfig& c
     for (const FieldSpec& entry : info->fields) {
         RField field;
         field.unitKind = entry.unitKind;
-        field.unitIndex = config.DefaultUnit(entry.defaultUnitKind);
+        field.unitIndex =
+            ListedUnit(entry.defaultUnitKind, config.DefaultUnit(entry.defaultUnitKind));
         // Solutions are plain fields: empty, unit index 0, unit kind 0.
         field.solutions.resize(size_t(entry.solutionCount));
         if (entry.hasInitialValue)

@@ -38,6 +38,8 @@ bool RField::Validate(const QString& name, bool allowNegative) const {
     return true;
 }
 
+int RField::Unit() const { return ListedUnit(unitKind, unitIndex); }
+
 QString RField::FormatReal(int precision) const { return FormatText(text, precision); }
 
 QString RField::FormatImag(int precision) const { return FormatText(imagText, precision); }

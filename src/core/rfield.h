@@ -20,6 +20,10 @@ public:
     int unitKind = 0;
     std::vector<RField> solutions; // alternative results, owned
 
+    // The unit the stored index stands for: the index, or the kind's first
+    // unit when the kind does not list it. The stored index itself is kept.
+    int Unit() const;
+
     // Checks the texts; on failure shows one status bar warning naming the
     // quantity and returns false.
     bool Validate(const QString& name, bool allowNegative) const;

@@ -60,15 +60,19 @@ bool KnownKind(int unitKind) { return unitKind >= 0 && unitKind < UnitKindCount;
 
 } // namespace
 
+int ListedUnit(int unitKind, int unitIndex) {
+    return unitIndex >= 0 && unitIndex < UnitCount(unitKind) ? unitIndex : 0;
+}
+
 double UnitMultiplier(int unitIndex, int unitKind) {
     if (!KnownKind(unitKind)) {
         ShowError(QStringLiteral("Unknown unit type."));
         return 0.0;
     }
     const KindTable& table = kinds[unitKind];
-    if (unitIndex < 0 || unitIndex >= table.count)
+    if (table.count == 0)
         return 1.0;
-    return table.units[unitIndex].multiplier;
+    return table.units[ListedUnit(unitKind, unitIndex)].multiplier;
 }
 
 double ToBaseUnits(double value, int unitIndex, int unitKind) {
@@ -89,9 +93,10 @@ QString UnitCaption(int unitKind, int unitIndex) {
 }
 
 QString UnitSymbol(int unitKind, int unitIndex) {
-    if (unitKind == KindNumber(UnitKind::Resistance) && unitIndex == 0)
+    const int unit = ListedUnit(unitKind, unitIndex);
+    if (unitKind == KindNumber(UnitKind::Resistance) && unit == 0)
         return QString(QChar(0x03A9));
-    return UnitCaption(unitKind, unitIndex);
+    return UnitCaption(unitKind, unit);
 }
 
 int FactoryDefaultUnit(int unitKind) {

@@ -54,12 +54,14 @@ void TestUnits::multiplier_data() {
             QTest::addRow("kind %d index %d", row.kind, index) << row.kind << index << value;
             ++index;
         }
-        // An index the kind does not list counts as 1.
-        QTest::addRow("kind %d index %d (not listed)", row.kind, index) << row.kind << index << 1.0;
+        // An index the kind does not list stands for its first unit.
+        QTest::addRow("kind %d index %d (not listed)", row.kind, index)
+            << row.kind << index << *row.values.begin();
     }
     for (int index = 0; index < 5; ++index)
         QTest::addRow("dimensionless index %d", index) << 16 << index << 1.0;
-    QTest::newRow("negative index") << 0 << -1 << 1.0;
+    QTest::newRow("negative index") << 1 << -1 << 1E-12;
+    QTest::newRow("far index") << 3 << 1000 << 1.0;
 }
 
 void TestUnits::multiplier() {
@@ -124,6 +126,14 @@ void TestUnits::captionsAndDefaults() {
     QCOMPARE(UnitCaption(14, 1), QStringLiteral("meters"));
     QCOMPARE(UnitCaption(6, 3), QStringLiteral("acre"));
     QCOMPARE(UnitCaption(1, 3), QString());
+    // A reader of a stored index sees the unit the index stands for.
+    QCOMPARE(UnitSymbol(1, 3), QStringLiteral("pF"));
+    QCOMPARE(UnitSymbol(0, -1), QStringLiteral("\u03A9"));
+    QCOMPARE(UnitSymbol(3, 2), QStringLiteral("MHz"));
+    QCOMPARE(UnitSymbol(16, 4), QString());
+    QCOMPARE(ListedUnit(6, 4), 4);
+    QCOMPARE(ListedUnit(11, 2), 0);
+    QCOMPARE(ListedUnit(17, 1), 0);
     const int factory[17] = {0, 0, 0, 2, 1, 2, 1, 2, 1, 2, 0, 0, 1, 1, 1, 1, 0};
     for (int kind = 0; kind < 17; ++kind)
         QCOMPARE(FactoryDefaultUnit(kind), factory[kind]);

@@ -26,11 +26,13 @@ public:
         QColor color;    // the colour dialog: the colour it starts at
         int maxLength = 0;
         bool withCancel = false;
+        Answer defaultAnswer = Answer::Yes; // questions: Enter's
         MessageBoxKind kind = MessageBoxKind::Error;
     };
 
     QList<Record> records;
-    QList<Answer> answers;                   // questions, in turn
+    // Questions, in turn; PressEnter() takes the question's default button.
+    QList<std::optional<Answer>> answers;
     QList<std::optional<QString>> openPaths; // nullopt cancels the dialog
     QList<std::optional<QString>> savePaths;
     QList<std::optional<QString>> reportPaths; // the report's save dialog
@@ -43,6 +45,7 @@ public:
     // Called for each message box, where a real one would run its own event loop.
     std::function<void()> whileMessageShown;
 
+    void PressEnter() { answers << std::nullopt; }
     void AcceptProposal() { texts << std::optional<QString>(QString()); }
     void EnterText(const QString& text) {
         texts << std::optional<QString>(text.isNull() ? QStringLiteral("") : text);
@@ -65,10 +68,13 @@ public:
         return false;
     }
 
-    Answer Ask(QWidget*, const QString& question, bool withCancel) override {
-        Add(Call::Question).text = question;
-        records.last().withCancel = withCancel;
-        return Take(answers, withCancel ? Answer::Cancel : Answer::No);
+    Answer Ask(QWidget*, const QString& question, bool withCancel, Answer defaultAnswer) override {
+        Record& record = Add(Call::Question);
+        record.text = question;
+        record.withCancel = withCancel;
+        record.defaultAnswer = defaultAnswer;
+        const Answer unscriptedAnswer = withCancel ? Answer::Cancel : Answer::No;
+        return Take(answers, std::optional(unscriptedAnswer)).value_or(defaultAnswer);
     }
     void ShowMessage(QWidget*, MessageBoxKind kind, const QString& text) override {
         Add(Call::Message).text = text;

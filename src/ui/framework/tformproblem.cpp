@@ -14,22 +14,16 @@
 
 #include <QButtonGroup>
 #include <QEvent>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
 #include <cmath>
 #include <functional>
 
 namespace {
 
-constexpr int EditWidth = 96;
 constexpr int ButtonWidth = 88;
 constexpr int Margin = 8;
 const char* const TagProperty = "tag";
@@ -46,10 +40,6 @@ protected:
             onResize(size());
     }
 };
-
-int TagOf(const QObject* object) { return object->property(TagProperty).toInt(); }
-
-void SetTag(QObject* object, int tag) { object->setProperty(TagProperty, tag); }
 
 // Restores the loading flag however the scope is left.
 class LoadingScope {
@@ -81,6 +71,10 @@ QPixmap OhmPicture(bool focused, qreal ratio) {
 }
 
 } // namespace
+
+int TFormProblem::TagOf(const QObject* object) { return object->property(TagProperty).toInt(); }
+
+void TFormProblem::SetTag(QObject* object, int tag) { object->setProperty(TagProperty, tag); }
 
 TFormProblem::TFormProblem(AppContext& context, const QString& caption, QObject* parent)
     : QObject(parent), context_(context), caption_(caption) {
@@ -172,225 +166,6 @@ void TFormProblem::SetModified() {
         context_.worksheet->Modified = true;
 }
 
-TFormProblem::BoxSpec TFormProblem::StandardBox(int field, const QString& caption,
-                                                const QString& stem, int unitKind, bool complex,
-                                                QPoint position, const QString& ohmName,
-                                                bool result) {
-    BoxSpec wanted;
-    wanted.field = field;
-    wanted.caption = caption;
-    wanted.boxName = QStringLiteral("Box") + stem;
-    wanted.labelName = QStringLiteral("Label") + stem;
-    wanted.editName = QStringLiteral("Edit") + stem;
-    if (complex)
-        wanted.imagName = QStringLiteral("Edit") + stem + QStringLiteral("J");
-    for (int unit = 0; unit < UnitCount(unitKind); ++unit)
-        wanted.radioNames << QStringLiteral("Radio") + stem + QString::number(unit + 1);
-    wanted.ohmName = ohmName;
-    wanted.unitKind = unitKind;
-    wanted.result = result;
-    wanted.position = position;
-    return wanted;
-}
-
-TFormProblem::BoxSpec TFormProblem::TypeBox(int field, const QString& stem, QPoint position,
-                                             const QString& ohmName, bool result) const {
-    const CalcTypeInfo* info = TypeInfo();
-    if (!info || field < 0 || field >= int(info->fields.size()))
-        return StandardBox(field, stem, stem, 0, false, position, ohmName, result);
-    const FieldSpec& entry = info->fields[size_t(field)];
-    return StandardBox(field, FieldLabel(*info, field), stem, entry.unitKind, entry.complex,
-                       position, ohmName, result);
-}
-
-QWidget* TFormProblem::AddBox(const BoxSpec& wanted) {
-    const int base = wanted.field * 10;
-    auto* box = new RBox(wanted.result, panel_);
-    box->setObjectName(wanted.boxName);
-
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(Margin, 6, Margin, 6);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(4);
-
-    auto* edits = new QVBoxLayout;
-    edits->setSpacing(4);
-    edits->addStretch();
-    auto* edit = new QLineEdit(box);
-    edit->setObjectName(wanted.editName);
-    edit->setFixedWidth(EditWidth);
-    edit->setAccessibleName(wanted.caption);
-    BindEdit(edit, base + 1, false);
-    edits->addWidget(edit);
-    if (!wanted.imagName.isEmpty()) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(4);
-        auto* j = new QLabel(QStringLiteral("+j"), box);
-        auto* imag = new QLineEdit(box);
-        imag->setObjectName(wanted.imagName);
-        imag->setFixedWidth(EditWidth - j->sizeHint().width() - 4);
-        imag->setAccessibleName(wanted.caption + QStringLiteral(" +j"));
-        j->setBuddy(imag);
-        BindEdit(imag, base + 2, true);
-        row->addWidget(j);
-        row->addWidget(imag);
-        edits->addLayout(row);
-    }
-    edits->addStretch();
-    grid->addLayout(edits, 0, 0);
-
-    auto* radios = new QVBoxLayout;
-    radios->setSpacing(0);
-    auto* group = new QButtonGroup(box);
-    for (int unit = 0; unit < wanted.radioNames.size(); ++unit) {
-        const int tag = base + 5 + unit;
-        const bool ohm = unit == 0 && !wanted.ohmName.isEmpty();
-        auto* radio = new QRadioButton(ohm ? QString() : UnitCaption(wanted.unitKind, unit), box);
-        radio->setObjectName(wanted.radioNames[unit]);
-        SetTag(radio, tag);
-        controls_.insert(tag, radio);
-        group->addButton(radio, unit);
-        if (ohm) {
-            radio->setAccessibleName(QStringLiteral("ohm"));
-            auto* picture = new RPicture(box);
-            picture->setObjectName(wanted.ohmName);
-            picture->SetPixmap(baseOhm_);
-            SetTag(picture, 1000 + tag);
-            controls_.insert(1000 + tag, picture);
-            connect(picture, &RPicture::Clicked, this, [this, picture] {
-                ImageOhmClick(TagOf(picture));
-            });
-            radio->installEventFilter(this);
-            auto* row = new QHBoxLayout;
-            row->setSpacing(0);
-            row->addWidget(radio);
-            row->addWidget(picture);
-            row->addStretch();
-            radios->addLayout(row);
-        } else if (QWidget* beside =
-                       wanted.besideRadio ? wanted.besideRadio(unit, radio) : nullptr) {
-            auto* row = new QHBoxLayout;
-            row->setSpacing(0);
-            row->addWidget(radio);
-            row->addWidget(beside);
-            row->addStretch();
-            radios->addLayout(row);
-        } else {
-            radios->addWidget(radio);
-        }
-    }
-    radios->addStretch();
-    connect(group, &QButtonGroup::idClicked, this,
-            [this, base](int unit) { RadioClick(base + 5 + unit); });
-    grid->addLayout(radios, 0, 1);
-
-    box->adjustSize();
-    box->move(wanted.position);
-
-    auto* caption = new QLabel(wanted.caption, panel_);
-    caption->setObjectName(wanted.labelName);
-    caption->adjustSize();
-    caption->move(wanted.position.x(), wanted.position.y() - caption->height() - 1);
-    captions_.insert(box, caption);
-    return box;
-}
-
-void TFormProblem::MoveBox(const QString& boxName, int dx, int dy) {
-    QWidget* box = panel_->findChild<QWidget*>(boxName);
-    if (!box)
-        return;
-    box->move(box->pos() + QPoint(dx, dy));
-    if (QLabel* caption = captions_.value(box))
-        caption->move(caption->pos() + QPoint(dx, dy));
-}
-
-void TFormProblem::BindEdit(QLineEdit* edit, int tag, bool imaginary) {
-    SetTag(edit, tag);
-    controls_.insert(tag, edit);
-    if (imaginary)
-        connect(edit, &QLineEdit::textChanged, this, [this, tag] { EditImagChange(tag); });
-    else
-        connect(edit, &QLineEdit::textChanged, this, [this, tag] { EditValueChange(tag); });
-}
-
-QWidget* TFormProblem::AddRadioGroup(GroupRole role, const QString& name, const QString& title,
-                                     const QStringList& radioNames, const QStringList& captions,
-                                     QPoint position) {
-    auto* box = new QGroupBox(title, panel_);
-    box->setObjectName(name);
-    auto* layout = new QVBoxLayout(box);
-    layout->setSpacing(2);
-    auto* group = new QButtonGroup(box);
-    for (int position = 0; position < radioNames.size(); ++position) {
-        auto* radio = new QRadioButton(captions.value(position), box);
-        radio->setObjectName(radioNames[position]);
-        SetTag(radio, position);
-        group->addButton(radio, position);
-        layout->addWidget(radio);
-    }
-    switch (role) {
-    case GroupRole::Unknown:
-        unknownGroup_ = group;
-        connect(group, &QButtonGroup::idClicked, this, &TFormProblem::UnknownClick);
-        break;
-    case GroupRole::Configuration:
-        configurationGroup_ = group;
-        connect(group, &QButtonGroup::idClicked, this, &TFormProblem::ConfigClick);
-        break;
-    case GroupRole::Solution:
-        solutionGroup_ = group;
-        connect(group, &QButtonGroup::idClicked, this, &TFormProblem::SolutionClick);
-        break;
-    }
-    box->adjustSize();
-    box->move(position);
-    return box;
-}
-
-QWidget* TFormProblem::AddUnknownGroup(const QStringList& radioNames, QPoint position) {
-    QStringList captions;
-    if (const CalcTypeInfo* info = TypeInfo()) {
-        for (const UnknownSpec& unknown : info->unknowns)
-            captions << QString::fromLatin1(unknown.caption);
-    }
-    return AddRadioGroup(GroupRole::Unknown, QStringLiteral("GroupUnknown"),
-                         QStringLiteral("Unknown"), radioNames, captions, position);
-}
-
-QWidget* TFormProblem::AddConfigurationGroup(const QString& name, const QString& title,
-                                             const QStringList& radioNames, QPoint position) {
-    QStringList captions;
-    if (const CalcTypeInfo* info = TypeInfo()) {
-        for (const char* caption : info->configurations)
-            captions << QString::fromLatin1(caption);
-    }
-    return AddRadioGroup(GroupRole::Configuration, name, title, radioNames, captions, position);
-}
-
-void TFormProblem::FinishLayout(QSize size) {
-    panel_->setMinimumSize(size);
-    panel_->resize(size);
-}
-
-namespace {
-
-void CheckOnly(QButtonGroup* group, int id) {
-    if (!group)
-        return;
-    group->setExclusive(false);
-    for (QAbstractButton* button : group->buttons())
-        button->setChecked(group->id(button) == id);
-    group->setExclusive(true);
-}
-
-} // namespace
-
-void TFormProblem::CheckUnknownRadio(int position) { CheckOnly(unknownGroup_, position); }
-
-void TFormProblem::CheckConfigurationRadio(int tag) { CheckOnly(configurationGroup_, tag); }
-
-void TFormProblem::CheckSolutionRadio(int tag) { CheckOnly(solutionGroup_, tag); }
-
 std::vector<int> TFormProblem::UnknownFields() const {
     const RCalculation* calculation = Calculation();
     const CalcTypeInfo* info = TypeInfo();
@@ -450,27 +225,65 @@ void TFormProblem::ShowField(int fieldIndex) {
     RCalculation* calculation = Calculation();
     if (!calculation || fieldIndex < 0 || fieldIndex >= calculation->FieldCount())
         return;
-    LoadingScope loading(context_.loading);
-    const RField* field = &calculation->Field(fieldIndex);
     const int solution = calculation->Solution();
-    if (solution >= 0 && solution < int(field->solutions.size()))
-        field = &field->solutions[size_t(solution)];
-
+    const bool ofSolution =
+        solution >= 0 && solution < int(calculation->Field(fieldIndex).solutions.size());
+    shownSolutions_[fieldIndex] = ofSolution ? solution : -1;
+    const RField* field = ShownField(fieldIndex);
+    LoadingScope loading(context_.loading);
     const int base = fieldIndex * 10;
-    if (auto* edit = qobject_cast<QLineEdit*>(GetControl(base + 1)))
-        edit->setText(field->FormatReal(Precision()));
-    if (auto* edit = qobject_cast<QLineEdit*>(GetControl(base + 2)))
-        edit->setText(field->FormatImag(Precision()));
+    // A text set by the program shows its start: a long number keeps its
+    // sign and leading digits in view. What the user types is never set here.
+    auto show = [](QLineEdit* edit, const QString& text) {
+        if (!edit)
+            return;
+        edit->setText(text);
+        edit->setCursorPosition(0);
+    };
+    show(qobject_cast<QLineEdit*>(GetControl(base + 1)), field->FormatReal(Precision()));
+    show(qobject_cast<QLineEdit*>(GetControl(base + 2)), field->FormatImag(Precision()));
     if (auto* first = qobject_cast<QAbstractButton*>(GetControl(base + 5))) {
         QButtonGroup* group = first->group();
         if (group)
             group->setExclusive(false);
         for (int k = 5; k <= 9; ++k) {
             if (auto* radio = qobject_cast<QAbstractButton*>(GetControl(base + k)))
-                radio->setChecked(field->unitIndex == k - 5);
+                radio->setChecked(field->Unit() == k - 5);
         }
         if (group)
             group->setExclusive(true);
+    }
+}
+
+RField* TFormProblem::ShownField(int fieldIndex) const {
+    RCalculation* calculation = Calculation();
+    if (!calculation || fieldIndex < 0 || fieldIndex >= calculation->FieldCount())
+        return nullptr;
+    RField* field = &calculation->Field(fieldIndex);
+    const int solution = shownSolutions_.value(fieldIndex, -1);
+    if (solution >= 0 && solution < int(field->solutions.size()))
+        field = &field->solutions[size_t(solution)];
+    return field;
+}
+
+void TFormProblem::TakeShownSolution(int editedField) {
+    RCalculation* calculation = Calculation();
+    std::vector<int> shown;
+    for (int i = 0; i < calculation->FieldCount(); ++i) {
+        RField& field = calculation->Field(i);
+        const RField* chosen = ShownField(i);
+        if (chosen == &field)
+            continue;
+        field.SetTexts(chosen->text, chosen->imagText);
+        field.unitIndex = chosen->unitIndex;
+        shown.push_back(i);
+    }
+    calculation->SetSolution(-1);
+    // The edited box keeps the user's typing; the others are drawn again
+    // from what they now hold, which is what they showed.
+    for (int i : shown) {
+        if (i != editedField)
+            ShowField(i);
     }
 }
 
@@ -495,7 +308,7 @@ void TFormProblem::ClearCalculation() {
         field.SetTexts(QString(), QString());
         const int unit = context_.config ? context_.config->DefaultUnit(field.unitKind)
                                          : FactoryDefaultUnit(field.unitKind);
-        field.unitIndex = unit < 0 ? 0 : unit;
+        field.unitIndex = ListedUnit(field.unitKind, unit);
     }
     calculation->SetSolution(-1);
     ShowCalculation();
@@ -518,15 +331,18 @@ void TFormProblem::EditValueChange(int tag) {
         return;
     }
     RField& field = calculation->Field(index);
+    // Typing into a box that shows a solution starts from what the boxes
+    // show: the shown solution becomes the value of every field that has one.
+    const bool leavesSolution = !field.solutions.empty() && calculation->Solution() != -1;
+    if (leavesSolution)
+        TakeShownSolution(index);
     if (tag % 10 == 2)
         field.imagText = edit->text();
     else
         field.text = edit->text();
     SetModified();
-    if (!field.solutions.empty() && calculation->Solution() != -1) {
-        calculation->SetSolution(-1);
+    if (leavesSolution)
         ShowSolutions();
-    }
     if ((context_.config && context_.config->AutoCalculate != 0) || AlwaysCalculates())
         Calculate();
 }
@@ -539,8 +355,9 @@ void TFormProblem::RadioClick(int tag) {
     const int unit = tag % 10 - 5;
     if (!calculation || index >= calculation->FieldCount())
         return;
-    RField& field = calculation->Field(index);
-    if (unit == field.unitIndex)
+    // The click acts on what the box shows: a solution or the field itself.
+    RField& field = *ShownField(index);
+    if (unit == field.Unit())
         return;
     // The same quantity in the new unit; a text that is empty or no number
     // stays as it is.

@@ -54,6 +54,11 @@ public:
     virtual void ClearCalculation();
     virtual void ShowCalculation();
     void ShowField(int fieldIndex);
+    // The field as its box shows it: the solution that was selected when the
+    // box was last drawn, where the field has it, else the field itself (a
+    // design draws its result before it selects Solution 1); nullptr for a
+    // field the calculation does not have.
+    RField* ShownField(int fieldIndex) const;
     virtual RField* GetUnknownField() const { return nullptr; }
     virtual bool AlwaysCalculates() const { return false; }
 
@@ -162,7 +167,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The tag a control carries (field number x 10 + its part).
+    static int TagOf(const QObject* object);
+    static void SetTag(QObject* object, int tag);
     void BindEdit(QLineEdit* edit, int tag, bool imaginary);
+    // Makes the shown solution the value of every field that has one and
+    // selects none; the boxes other than the edited field's are redrawn.
+    void TakeShownSolution(int editedField);
     void CreatePictures();
 
     AppContext& context_;
@@ -178,6 +189,7 @@ private:
     QPixmap baseOhm_;
     QPixmap selectedOhm_;
     QHash<int, QWidget*> controls_; // by tag
+    QHash<int, int> shownSolutions_; // by field: the solution its box shows, -1 none
     QHash<QWidget*, QLabel*> captions_; // the caption above each box
     QButtonGroup* unknownGroup_ = nullptr;
     QButtonGroup* configurationGroup_ = nullptr;

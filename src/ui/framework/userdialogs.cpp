@@ -37,12 +37,23 @@ bool RunFileDialog(QWidget* parent, const QString& title, const QString& folder,
 
 } // namespace
 
-UserDialogs::Answer DesktopDialogs::Ask(QWidget* parent, const QString& question,
-                                        bool withCancel) {
+UserDialogs::Answer DesktopDialogs::Ask(QWidget* parent, const QString& question, bool withCancel,
+                                        Answer defaultAnswer) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, Title, question, buttons, parent);
+    switch (defaultAnswer) {
+    case Answer::Yes:
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case Answer::No:
+        box.setDefaultButton(QMessageBox::No);
+        break;
+    case Answer::Cancel:
+        box.setDefaultButton(withCancel ? QMessageBox::Cancel : QMessageBox::No);
+        break;
+    }
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -17,8 +17,10 @@ public:
     virtual ~UserDialogs() = default;
 
     // A question titled "Kelvo" with a question icon: Yes and No, plus Cancel
-    // when withCancel is set.
-    virtual Answer Ask(QWidget* parent, const QString& question, bool withCancel) = 0;
+    // when withCancel is set. Enter gives the default answer: No wherever Yes
+    // would destroy something (a file overwritten, a calculation deleted).
+    virtual Answer Ask(QWidget* parent, const QString& question, bool withCancel,
+                       Answer defaultAnswer) = 0;
     // A message box titled "Kelvo" with the error icon and an OK button; the
     // text already carries its "Error: " (or other) prefix.
     virtual void ShowMessage(QWidget* parent, MessageBoxKind kind, const QString& text) = 0;
@@ -44,7 +46,8 @@ public:
 // The real dialogs of the desktop.
 class DesktopDialogs final : public UserDialogs {
 public:
-    Answer Ask(QWidget* parent, const QString& question, bool withCancel) override;
+    Answer Ask(QWidget* parent, const QString& question, bool withCancel,
+               Answer defaultAnswer) override;
     void ShowMessage(QWidget* parent, MessageBoxKind kind, const QString& text) override;
     bool GetOpenFileName(QWidget* parent, const QString& title, const QString& folder,
                          QString& path) override;

@@ -1,7 +1,6 @@
 #include "ui/shell/tformmain.h"
 
 #include "core/filenames.h"
-#include "core/installation.h"
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
 #include "ui/calculators/calculatorforms.h"
@@ -20,8 +19,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -133,6 +130,8 @@ void TFormMain::FormCreate() {
 
 TFormMain::~TFormMain() {
     qApp->removeEventFilter(this);
+    // Focus moves while the window's children go; the menu may be gone first.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     if (CurrentMessageSink() == static_cast<MessageSink*>(this))
         SetMessageSink(previousSink_);
     // The calculator panels go with their forms, whoever hosts them now.
@@ -216,95 +215,6 @@ void TFormMain::BuildTree() {
     connect(tree_, &QTreeWidget::itemActivated, this, &TFormMain::TreeTypeClick);
 }
 
-void TFormMain::BuildMenu() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MenuMain"));
-    auto add = [this](QMenu* menu, const char* name, const QString& caption,
-                      const QKeySequence& shortcut, void (TFormMain::*handler)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        if (!shortcut.isEmpty()) {
-            action->setShortcut(shortcut);
-            action->setShortcutContext(Qt::WindowShortcut);
-        }
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    auto separator = [](QMenu* menu, const char* name) {
-        QAction* action = menu->addSeparator();
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
-    };
-
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("MenuFile"));
-    add(file, "MenuNewWorksheet", QStringLiteral("&New Worksheet"), {},
-        &TFormMain::MenuNewWorksheetClick);
-    add(file, "MenuOpenWorksheet", QStringLiteral("&Open Worksheet..."),
-        QKeySequence(Qt::CTRL | Qt::Key_O), &TFormMain::MenuOpenWorksheetClick);
-    add(file, "MenuSaveWorksheet", QStringLiteral("&Save Worksheet"),
-        QKeySequence(Qt::CTRL | Qt::Key_S), &TFormMain::MenuSaveWorksheetClick);
-    add(file, "MenuSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
-        &TFormMain::MenuSaveAsClick);
-    historySeparator_ = separator(file, "MenuHistorySep");
-    for (int k = 0; k < 4; ++k) {
-        QAction* entry = file->addAction(QString());
-        entry->setObjectName(QStringLiteral("MenuHistory%1").arg(k + 1));
-        entry->setVisible(false);
-        connect(entry, &QAction::triggered, this, [this, entry] { MenuHistoryClick(entry); });
-        history_[size_t(k)] = entry;
-    }
-    separator(file, "MenuSep1");
-    add(file, "MenuPrintReport", QStringLiteral("&Print Report..."), {},
-        &TFormMain::MenuPrintReportClick);
-    add(file, "MenuExportReport", QStringLiteral("&Export Report..."), {},
-        &TFormMain::MenuExportReportClick);
-    separator(file, "MenuSep5");
-    add(file, "MenuExit", QStringLiteral("E&xit"), {}, &TFormMain::MenuExitClick);
-
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("MenuEdit"));
-    add(edit, "MenuCut", QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
-        &TFormMain::MenuCutClick);
-    add(edit, "MenuCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
-        &TFormMain::MenuCopyClick);
-    add(edit, "MenuPaste", QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
-        &TFormMain::MenuPasteClick);
-    add(edit, "MenuDelete", QStringLiteral("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
-        &TFormMain::MenuDeleteClick);
-
-    QMenu* calculation = bar->addMenu(QStringLiteral("&Calculation"));
-    calculation->setObjectName(QStringLiteral("MenuCalculation"));
-    add(calculation, "MenuNewCalculation", QStringLiteral("&New Calculation"),
-        QKeySequence(Qt::CTRL | Qt::Key_N), &TFormMain::MenuNewCalculationClick);
-    add(calculation, "MenuRenameCalculation", QStringLiteral("&Rename Calculation"),
-        QKeySequence(Qt::CTRL | Qt::Key_R), &TFormMain::MenuRenameCalculationClick);
-    add(calculation, "MenuDeleteCalculation", QStringLiteral("&Delete Calculation"),
-        QKeySequence(Qt::CTRL | Qt::Key_D), &TFormMain::MenuDeleteCalculationClick);
-    separator(calculation, "MenuSep2");
-    add(calculation, "MenuCalculate", QStringLiteral("&Calculate"), QKeySequence(Qt::Key_F6),
-        &TFormMain::MenuCalculateClick);
-    add(calculation, "MenuClear", QStringLiteral("C&lear"), QKeySequence(Qt::Key_F4),
-        &TFormMain::MenuClearClick);
-
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    options->setObjectName(QStringLiteral("MenuOptions"));
-    add(options, "MenuPreferences", QStringLiteral("&Preferences..."), QKeySequence(Qt::Key_F2),
-        &TFormMain::MenuPreferencesClick);
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("MenuHelp"));
-    add(help, "MenuHelpTopics", QStringLiteral("&Help Topics"), QKeySequence(Qt::Key_F1),
-        &TFormMain::MenuHelpTopicsClick);
-    separator(help, "MenuSep4");
-    add(help, "MenuCompany", QStringLiteral("&Quillmarsh Homepage"), {},
-        &TFormMain::MenuCompanyClick);
-    add(help, "MenuHomepage", QStringLiteral("KEL&VO Homepage"), {},
-        &TFormMain::MenuHomepageClick);
-    separator(help, "MenuSep3");
-    add(help, "MenuAbout", QStringLiteral("&About..."), {}, &TFormMain::MenuAboutClick);
-}
-
 void TFormMain::CreateForms(TFormSplash* splash) {
     FormCreate();
     if (options_)
@@ -376,53 +286,6 @@ void TFormMain::FormShow() {
         OpenWorksheet(startupFile_);
 }
 
-void TFormMain::LoadConfiguration() {
-    config_ = std::make_unique<RConfig>();
-    config_->FileName = configFileName_.isEmpty() ? DefaultConfigFileName() : configFileName_;
-    context_.config = config_.get();
-    config_->Read();
-    UpdateHistoryMenu();
-}
-
-void TFormMain::ApplyWindowPlacement() {
-    // A maximized window is placed first all the same, so that it goes back
-    // to its remembered place when it is restored.
-    setWindowState(windowState() & ~Qt::WindowMaximized);
-    QRect bounds(config_->Left, config_->Top, config_->Width, config_->Height);
-    bounds.setSize(bounds.size().expandedTo(minimumSizeHint()));
-    // A placement from another screen arrangement must not hide the window.
-    QScreen* screen = QGuiApplication::screenAt(bounds.center());
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
-        if (screen)
-            bounds.moveCenter(screen->availableGeometry().center());
-    }
-    move(bounds.topLeft());
-    resize(bounds.size());
-    placement_ = QRect(pos(), size());
-    splitter_->setSizes({treeWidth_, std::max(1, bounds.width() - treeWidth_)});
-    if (config_->Maximized)
-        setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-void TFormMain::StoreWindowPlacement() {
-    config_->Maximized = isMaximized() ? 1 : 0;
-    // A maximized window remembers where it goes back to. Left and Top are
-    // the frame's corner, as move() takes them; normalGeometry() is inside it.
-    QRect bounds(pos(), size());
-    if (isMaximized()) {
-        bounds = normalGeometry();
-        bounds.translate(frameGeometry().topLeft() - geometry().topLeft());
-    }
-    // A platform may leave a window smaller than its layout allows (X without
-    // a window manager does); the next run must not start that small.
-    bounds.setSize(bounds.size().expandedTo(minimumSize()));
-    config_->Left = bounds.left();
-    config_->Top = bounds.top();
-    config_->Width = bounds.width();
-    config_->Height = bounds.height();
-}
-
 void TFormMain::ShutDown() {
     if (shutDown_)
         return;
@@ -461,6 +324,9 @@ bool TFormMain::event(QEvent* event) {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    // The unknown's box turns read-only (or back) while it may have the focus.
+    if (event->type() == QEvent::ReadOnlyChange && watched == QApplication::focusWidget())
+        UpdateEditMenu();
     // Edits claim Ctrl+A (select all) and Ctrl+Del (delete word) for
     // themselves; in this window the menu's Save As and Delete win.
     if (event->type() == QEvent::ShortcutOverride) {

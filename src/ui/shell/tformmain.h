@@ -91,6 +91,9 @@ public:
     void MenuCopyClick();
     void MenuPasteClick();
     void MenuDeleteClick();
+    // Cut, Paste and Delete are offered unless a read-only box has the focus,
+    // where they can change nothing.
+    void UpdateEditMenu();
     void MenuNewCalculationClick();
     void MenuRenameCalculationClick();
     void MenuDeleteCalculationClick();
@@ -157,6 +160,7 @@ private:
     RStatusPanel* status_ = nullptr;
     QAction* historySeparator_ = nullptr;
     std::array<QAction*, 4> history_{};
+    std::array<QAction*, 3> textChanging_{}; // Cut, Paste, Delete
 
     QRect placement_; // where the first showing put the window
     QString startupFile_;

@@ -20,6 +20,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QUrl>
 
 namespace {
@@ -36,6 +38,96 @@ QLineEdit* FocusedWritableEdit() {
 
 } // namespace
 
+void TFormMain::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MenuMain"));
+    auto add = [this](QMenu* menu, const char* name, const QString& caption,
+                      const QKeySequence& shortcut, void (TFormMain::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty()) {
+            action->setShortcut(shortcut);
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        QAction* action = menu->addSeparator();
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("MenuFile"));
+    add(file, "MenuNewWorksheet", QStringLiteral("&New Worksheet"), {},
+        &TFormMain::MenuNewWorksheetClick);
+    add(file, "MenuOpenWorksheet", QStringLiteral("&Open Worksheet..."),
+        QKeySequence(Qt::CTRL | Qt::Key_O), &TFormMain::MenuOpenWorksheetClick);
+    add(file, "MenuSaveWorksheet", QStringLiteral("&Save Worksheet"),
+        QKeySequence(Qt::CTRL | Qt::Key_S), &TFormMain::MenuSaveWorksheetClick);
+    add(file, "MenuSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
+        &TFormMain::MenuSaveAsClick);
+    historySeparator_ = separator(file, "MenuHistorySep");
+    for (int k = 0; k < 4; ++k) {
+        QAction* entry = file->addAction(QString());
+        entry->setObjectName(QStringLiteral("MenuHistory%1").arg(k + 1));
+        entry->setVisible(false);
+        connect(entry, &QAction::triggered, this, [this, entry] { MenuHistoryClick(entry); });
+        history_[size_t(k)] = entry;
+    }
+    separator(file, "MenuSep1");
+    add(file, "MenuPrintReport", QStringLiteral("&Print Report..."), {},
+        &TFormMain::MenuPrintReportClick);
+    add(file, "MenuExportReport", QStringLiteral("&Export Report..."), {},
+        &TFormMain::MenuExportReportClick);
+    separator(file, "MenuSep5");
+    add(file, "MenuExit", QStringLiteral("E&xit"), {}, &TFormMain::MenuExitClick);
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("MenuEdit"));
+    textChanging_[0] = add(edit, "MenuCut", QStringLiteral("Cu&t"),
+                           QKeySequence(Qt::CTRL | Qt::Key_X), &TFormMain::MenuCutClick);
+    add(edit, "MenuCopy", QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+        &TFormMain::MenuCopyClick);
+    textChanging_[1] = add(edit, "MenuPaste", QStringLiteral("&Paste"),
+                           QKeySequence(Qt::CTRL | Qt::Key_V), &TFormMain::MenuPasteClick);
+    textChanging_[2] = add(edit, "MenuDelete", QStringLiteral("&Delete"),
+                           QKeySequence(Qt::CTRL | Qt::Key_Delete), &TFormMain::MenuDeleteClick);
+    connect(qApp, &QApplication::focusChanged, this, &TFormMain::UpdateEditMenu);
+
+    QMenu* calculation = bar->addMenu(QStringLiteral("&Calculation"));
+    calculation->setObjectName(QStringLiteral("MenuCalculation"));
+    add(calculation, "MenuNewCalculation", QStringLiteral("&New Calculation"),
+        QKeySequence(Qt::CTRL | Qt::Key_N), &TFormMain::MenuNewCalculationClick);
+    add(calculation, "MenuRenameCalculation", QStringLiteral("&Rename Calculation"),
+        QKeySequence(Qt::CTRL | Qt::Key_R), &TFormMain::MenuRenameCalculationClick);
+    add(calculation, "MenuDeleteCalculation", QStringLiteral("&Delete Calculation"),
+        QKeySequence(Qt::CTRL | Qt::Key_D), &TFormMain::MenuDeleteCalculationClick);
+    separator(calculation, "MenuSep2");
+    add(calculation, "MenuCalculate", QStringLiteral("&Calculate"), QKeySequence(Qt::Key_F6),
+        &TFormMain::MenuCalculateClick);
+    add(calculation, "MenuClear", QStringLiteral("C&lear"), QKeySequence(Qt::Key_F4),
+        &TFormMain::MenuClearClick);
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("MenuOptions"));
+    add(options, "MenuPreferences", QStringLiteral("&Preferences..."), QKeySequence(Qt::Key_F2),
+        &TFormMain::MenuPreferencesClick);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("MenuHelp"));
+    add(help, "MenuHelpTopics", QStringLiteral("&Help Topics"), QKeySequence(Qt::Key_F1),
+        &TFormMain::MenuHelpTopicsClick);
+    separator(help, "MenuSep4");
+    add(help, "MenuCompany", QStringLiteral("&Quillmarsh Homepage"), {},
+        &TFormMain::MenuCompanyClick);
+    add(help, "MenuHomepage", QStringLiteral("KEL&VO Homepage"), {},
+        &TFormMain::MenuHomepageClick);
+    separator(help, "MenuSep3");
+    add(help, "MenuAbout", QStringLiteral("&About..."), {}, &TFormMain::MenuAboutClick);
+}
+
 void TFormMain::DropWorksheet() {
     worksheet_.reset();
     context_.worksheet = nullptr;
@@ -45,7 +137,8 @@ void TFormMain::DropWorksheet() {
 
 bool TFormMain::ConfirmCloseWorksheet() {
     if (worksheet_ && worksheet_->Modified) {
-        switch (dialogs_.Ask(this, QStringLiteral("Save changes to current worksheet?"), true)) {
+        switch (dialogs_.Ask(this, QStringLiteral("Save changes to current worksheet?"), true,
+                             UserDialogs::Answer::Yes)) {
         case UserDialogs::Answer::Yes:
             if (!SaveWorksheet())
                 return false;
@@ -119,8 +212,8 @@ bool TFormMain::SaveWorksheetAs() {
         return false;
     bool result = false;
     if (!QFileInfo::exists(path) ||
-        dialogs_.Ask(this, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"),
-                     false) == UserDialogs::Answer::Yes) {
+        dialogs_.Ask(this, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"), false,
+                     UserDialogs::Answer::No) == UserDialogs::Answer::Yes) {
         worksheet_->FileName = path;
         if (SaveWorksheet()) {
             config_->AddRecentFile(path);
@@ -175,6 +268,15 @@ void TFormMain::MenuHistoryClick(QAction* entry) {
 void TFormMain::MenuExitClick() {
     if (worksheet_ && ConfirmCloseWorksheet())
         ShutDown();
+}
+
+void TFormMain::UpdateEditMenu() {
+    const QLineEdit* edit = FocusedEdit();
+    const bool writable = !edit || !edit->isReadOnly();
+    for (QAction* action : textChanging_) {
+        if (action)
+            action->setEnabled(writable);
+    }
 }
 
 void TFormMain::MenuCutClick() {
@@ -254,9 +356,9 @@ void TFormMain::MenuDeleteCalculationClick() {
         ShowWarningBox(QStringLiteral("Could not delete calculation because there is only one left."));
         return;
     }
-    if (dialogs_.Ask(this, QStringLiteral("Delete calculation '") + current->Name() +
-                               QStringLiteral("'?"),
-                     false) != UserDialogs::Answer::Yes)
+    if (dialogs_.Ask(
+            this, QStringLiteral("Delete calculation '") + current->Name() + QStringLiteral("'?"),
+            false, UserDialogs::Answer::No) != UserDialogs::Answer::Yes)
         return;
     const int index = worksheet_->IndexOf(current);
     context_.calculation = nullptr;

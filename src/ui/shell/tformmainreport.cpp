@@ -4,6 +4,7 @@
 #include "ui/shell/tformmain.h"
 
 #include "core/filenames.h"
+#include "core/filewriting.h"
 #include "core/rconfig.h"
 #include "core/report/reportfile.h"
 #include "core/report/reportformats.h"
@@ -36,9 +37,17 @@ void TFormMain::MenuExportReportClick() {
     if (!dialogs_.GetReportFileName(this, QDir(folder).filePath(base + QStringLiteral(".pdf")),
                                     path))
         return;
+    // The report would replace the worksheet it describes, under any name
+    // that leads to that file.
+    if (IsSameFile(path, worksheetName)) {
+        ShowError(QStringLiteral("The report was not written: '") + path +
+                  QStringLiteral("' is the open worksheet, which the report would replace. "
+                                 "Choose another file for the report."));
+        return;
+    }
     if (QFileInfo::exists(path) &&
-        dialogs_.Ask(this, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"),
-                     false) != UserDialogs::Answer::Yes)
+        dialogs_.Ask(this, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"), false,
+                     UserDialogs::Answer::No) != UserDialogs::Answer::Yes)
         return;
     ExportReport(path);
 }

@@ -295,13 +295,11 @@ void TFormOptions::LoadControls() {
     shapeBackground_->SetColor(ColorFromConfig(config_->UnknownBackground));
 
     for (const UnitGroup& group : unitGroups_) {
-        // An index the group does not offer (a damaged file) leaves it
-        // without a checked radio, which an exclusive group cannot do.
-        group.radios->setExclusive(false);
-        const int stored = config_->DefaultUnit(group.kind);
-        for (QAbstractButton* radio : group.radios->buttons())
-            radio->setChecked(group.radios->id(radio) == stored);
-        group.radios->setExclusive(true);
+        // An index the group does not offer (a damaged file) stands for the
+        // kind's first unit, as everywhere else.
+        const int shown = ListedUnit(group.kind, config_->DefaultUnit(group.kind));
+        if (QAbstractButton* radio = group.radios->button(shown))
+            radio->setChecked(true);
     }
 }
 
@@ -322,9 +320,10 @@ void TFormOptions::ButtonOKClick() {
     config_->UnknownForeground = ConfigFromColor(shapeForeground_->Color());
     config_->UnknownBackground = ConfigFromColor(shapeBackground_->Color());
     for (const UnitGroup& group : unitGroups_) {
-        // A group left without a checked radio keeps the stored index.
+        // An index the group does not offer is kept until the user picks
+        // another unit than the one it stands for.
         const int checked = group.radios->checkedId();
-        if (checked >= 0)
+        if (checked >= 0 && checked != ListedUnit(group.kind, config_->DefaultUnit(group.kind)))
             config_->DefaultUnits[size_t(group.kind)] = checked;
     }
     accept();
@@ -337,8 +336,9 @@ void TFormOptions::ButtonCancelClick() {
 void TFormOptions::ButtonResetClick() {
     if (!config_)
         return;
-    if (dialogs_.Ask(this, QStringLiteral("Do you wish to reset all options?"), false) !=
-        UserDialogs::Answer::Yes)
+    // Yes overwrites every preference at once, past a later Cancel.
+    if (dialogs_.Ask(this, QStringLiteral("Do you wish to reset all options?"), false,
+                     UserDialogs::Answer::No) != UserDialogs::Answer::Yes)
         return;
     config_->ResetPreferences();
     LoadControls();

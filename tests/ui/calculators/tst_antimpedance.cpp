@@ -291,6 +291,13 @@ void TestAntImpedance::solutionsAfterEveryCalculation() {
     QCOMPARE(fixture.Text("EditJImpedance"), QStringLiteral("-19.230769"));
     QVERIFY(fixture.worksheet.Modified);
 
+    // A unit click converts the solution the box shows, not the result behind it.
+    fixture.Click(QStringLiteral("RadioImpedance2"));
+    QCOMPARE(fixture.Text("EditJImpedance"), QStringLiteral("-0.019230769"));
+    QCOMPARE(fixture.Field(5).solutions[1].unitIndex, 1);
+    QCOMPARE(fixture.Field(5).text, QStringLiteral("0.0461538461538462"));
+    QVERIFY(fixture.Radio("RadioImpedance2")->isChecked());
+
     // A new calculation selects Solution 1 again, whichever was selected.
     RunSteps(fixture, {"EditSWR=3", "ButtonCalculate"});
     QVERIFY(fixture.Radio("RadioSolution1")->isChecked());

@@ -1,5 +1,8 @@
 #include "support/formfixture.h"
+#include "support/formsteps.h"
 
+#include "core/report/worksheetreport.h"
+#include "ui/calculators/calculatorforms.h"
 #include "ui/calculators/circuits/tformcombination.h"
 #include "ui/framework/rschematic.h"
 
@@ -27,6 +30,9 @@ private slots:
     void clearRestoresDefaultUnits();
     void showingNeverWritesDisplayTextBack();
     void solutionsShownWhenSelected();
+    void programTextsShowTheirStart_data();
+    void programTextsShowTheirStart();
+    void unlistedUnitIsTheFirstUnit();
     void buttonsCalculateClearHelp();
     void baseOperations();
 };
@@ -45,6 +51,9 @@ void TestFormProblem::typingWithAutomaticCalculation() {
     QCOMPARE(fixture.Field(2).text, QStringLiteral("5"));
     QCOMPARE(fixture.Edit("EditRout")->text(), QStringLiteral("5"));
     QVERIFY(fixture.worksheet.Modified);
+    // The typing stays where the user put it; a result shows its start.
+    QCOMPARE(r1->cursorPosition(), 2);
+    QCOMPARE(fixture.Edit("EditRout")->cursorPosition(), 0);
 }
 
 void TestFormProblem::typingWithoutAutomaticCalculation() {
@@ -278,9 +287,85 @@ void TestFormProblem::solutionsShownWhenSelected() {
     // Typing into a field with solutions ends the selection.
     fixture.Calculation().SetSolution(0);
     fixture.form->ShowCalculation();
+    fixture.Edit("EditR1")->end(false);
     QTest::keyClicks(fixture.Edit("EditR1"), QStringLiteral("1"));
     QCOMPARE(fixture.Calculation().Solution(), -1);
     QCOMPARE(fixture.Field(0).text, QStringLiteral("first1"));
+}
+
+void TestFormProblem::programTextsShowTheirStart_data() {
+    QTest::addColumn<int>("type");
+    for (int type = 1; type <= CalcTypeCount; ++type)
+        QTest::addRow("%s", FindCalcType(type)->typeWord) << type;
+}
+
+// Every box of every calculator, shown from the calculation or written by a
+// calculation, a solution shown or not: the edit shows the start of its text,
+// so a long number keeps its sign in view.
+void TestFormProblem::programTextsShowTheirStart() {
+    QFETCH(int, type);
+    MessageRecorder messages;
+    RWorksheet worksheet;
+    RConfig config;
+    config.Precision = 15;
+    AppContext context;
+    context.worksheet = &worksheet;
+    context.config = &config;
+    std::unique_ptr<TFormProblem> form(CreateCalculatorForm(type, context));
+    RCalculation calculation;
+    form->InitCalculation(calculation);
+    for (RField& field : calculation.Fields()) {
+        field.SetTexts(QStringLiteral("-123456789.012345"), QStringLiteral("-98765.4321012345"));
+        for (RField& solution : field.solutions)
+            solution.SetTexts(QStringLiteral("-0.000123456789012"), QStringLiteral("-4.5E-11"));
+    }
+    context.calculation = &calculation;
+    context.calculator = form.get();
+    form->PanelMain()->show();
+    int edits = 0;
+    for (int solution : {-1, 1}) {
+        calculation.SetSolution(solution);
+        form->ShowCalculation();
+        form->Calculate();
+        for (int tag : MappedTags(*form)) {
+            auto* edit = qobject_cast<QLineEdit*>(form->GetControl(tag));
+            if (!edit || edit->text().isEmpty())
+                continue;
+            QVERIFY2(edit->cursorPosition() == 0, qPrintable(edit->objectName() + edit->text()));
+            ++edits;
+        }
+    }
+    QVERIFY(edits >= 4);
+}
+
+// A unit index the field's kind does not list (a damaged or foreign file)
+// stands for the kind's first unit on the form, in the arithmetic and in the
+// report alike, and is stored unchanged until the user picks a unit.
+void TestFormProblem::unlistedUnitIsTheFirstUnit() {
+    FormFixture<TFormCapacitor> fixture;
+    fixture.Field(1).text = QStringLiteral("100");
+    fixture.Set(0, QStringLiteral("100"), 7);
+    QVERIFY(fixture.Radio("RadioC11")->isChecked());
+    fixture.Click(QStringLiteral("ButtonCalculate"));
+    QCOMPARE(fixture.Text("EditCout"), QStringLiteral("200"));
+    QCOMPARE(fixture.Field(2).Unit(), 0);
+    const WorksheetReport report = BuildReport(fixture.worksheet, 8);
+    QCOMPARE(report.calculations[0].quantities[0].unit, QStringLiteral("pF"));
+    QCOMPARE(fixture.Field(0).unitIndex, 7);
+
+    fixture.worksheet.Modified = false;
+    fixture.Click(QStringLiteral("RadioC11"));
+    QCOMPARE(fixture.Field(0).unitIndex, 7);
+    QVERIFY(!fixture.worksheet.Modified);
+    fixture.Click(QStringLiteral("RadioC12"));
+    QCOMPARE(fixture.Field(0).text, QStringLiteral("0.0001"));
+    QCOMPARE(fixture.Field(0).unitIndex, 1);
+
+    // A configured default the kind does not list gives new fields its first unit.
+    fixture.config.DefaultUnits[1] = 9;
+    RCalculation fresh;
+    fixture.form->InitCalculation(fresh);
+    QCOMPARE(fresh.Field(0).unitIndex, 0);
 }
 
 void TestFormProblem::buttonsCalculateClearHelp() {

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QUrl>
@@ -23,6 +24,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include <functional>
+#include <limits>
 
 // Receives the addresses the program hands to the desktop's browser.
 class UrlCatcher : public QObject {
@@ -48,6 +50,8 @@ private slots:
     void configurationReadAtStartup();
     void damagedConfiguration();
     void maximizedPlacement();
+    void placementBoundedByTheScreen_data();
+    void placementBoundedByTheScreen();
     void startupFile_data();
     void startupFile();
     void firstWindowAfterStartupError_data();
@@ -71,6 +75,8 @@ private slots:
 private:
     bool createdHelp_ = false;
 };
+
+using FileBytes::Int32At;
 
 namespace {
 
@@ -265,14 +271,14 @@ void TestFormMain::configurationWrittenOnlyAtExit() {
     QCOMPARE(bytes.size(), 116);
     QCOMPARE(bytes.left(4), QByteArray("%CF2"));
     QCOMPARE(bytes.mid(112), QByteArray("%KVE"));
-    QCOMPARE(FileBytes::Int32At(bytes, 80), 8); // precision
-    QCOMPARE(FileBytes::Int32At(bytes, 84), 0); // no recent files
-    QCOMPARE(FileBytes::Int32At(bytes, 88), 0); // no last folder
-    QCOMPARE(FileBytes::Int32At(bytes, 92), 0); // not maximized
-    QCOMPARE(FileBytes::Int32At(bytes, 96), position.x());
-    QCOMPARE(FileBytes::Int32At(bytes, 100), position.y());
-    QCOMPARE(FileBytes::Int32At(bytes, 104), size.width());
-    QCOMPARE(FileBytes::Int32At(bytes, 108), size.height());
+    QCOMPARE(Int32At(bytes, 80), 8); // precision
+    QCOMPARE(Int32At(bytes, 84), 0); // no recent files
+    QCOMPARE(Int32At(bytes, 88), 0); // no last folder
+    QCOMPARE(Int32At(bytes, 92), 0); // not maximized
+    QCOMPARE(Int32At(bytes, 96), position.x());
+    QCOMPARE(Int32At(bytes, 100), position.y());
+    QCOMPARE(Int32At(bytes, 104), size.width());
+    QCOMPARE(Int32At(bytes, 108), size.height());
 }
 
 void TestFormMain::exitWritesConfiguration() {
@@ -295,7 +301,7 @@ void TestFormMain::configurationReadAtStartup() {
     stored.LastFolder = h.Folder() + "/";
     stored.Left = 40;
     stored.Top = 50;
-    stored.Width = 760;
+    stored.Width = 740;
     stored.Height = 540;
     QVERIFY(stored.Write());
     QVERIFY(h.Start());
@@ -308,7 +314,7 @@ void TestFormMain::configurationReadAtStartup() {
     QCOMPARE(h.Action(QStringLiteral("MenuHistory2"))->text(), QStringLiteral("a.kvw"));
     QVERIFY(!h.Action(QStringLiteral("MenuHistory3"))->isVisible());
     QCOMPARE(w.pos(), QPoint(40, 50));
-    QCOMPARE(w.size(), QSize(760, 540));
+    QCOMPARE(w.size(), QSize(740, 540));
     QVERIFY(!w.isMaximized());
 
     // The preferences apply at once: automatic calculation at five digits.
@@ -324,7 +330,7 @@ void TestFormMain::configurationReadAtStartup() {
     QCOMPARE(reread.RecentFiles, stored.RecentFiles);
     QCOMPARE(reread.Precision, 5);
     QCOMPARE(reread.AutoCalculate, 1);
-    QCOMPARE(QRect(reread.Left, reread.Top, reread.Width, reread.Height), QRect(40, 50, 760, 540));
+    QCOMPARE(QRect(reread.Left, reread.Top, reread.Width, reread.Height), QRect(40, 50, 740, 540));
 }
 
 void TestFormMain::damagedConfiguration() {
@@ -351,7 +357,7 @@ void TestFormMain::maximizedPlacement() {
     stored.Maximized = 1;
     stored.Left = 30;
     stored.Top = 40;
-    stored.Width = 900;
+    stored.Width = 740;
     stored.Height = 650;
     QVERIFY(stored.Write());
     QVERIFY(h.Start());
@@ -360,11 +366,37 @@ void TestFormMain::maximizedPlacement() {
 
     // The window goes back to its remembered place when it is restored.
     const QByteArray bytes = h.ConfigBytes();
-    QCOMPARE(FileBytes::Int32At(bytes, 92), 1);
-    QCOMPARE(FileBytes::Int32At(bytes, 96), 30);
-    QCOMPARE(FileBytes::Int32At(bytes, 100), 40);
-    QCOMPARE(FileBytes::Int32At(bytes, 104), 900);
-    QCOMPARE(FileBytes::Int32At(bytes, 108), 650);
+    QCOMPARE(Int32At(bytes, 92), 1);
+    QCOMPARE(Int32At(bytes, 96), 30);
+    QCOMPARE(Int32At(bytes, 100), 40);
+    QCOMPARE(Int32At(bytes, 104), 740);
+    QCOMPARE(Int32At(bytes, 108), 650);
+}
+
+void TestFormMain::placementBoundedByTheScreen_data() {
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("normal") << false;
+    QTest::newRow("maximized") << true;
+}
+
+// A configuration of 100000 x 100000 at the far right never puts the window,
+// or the place it is restored to, beyond the screen, now or in the next run.
+void TestFormMain::placementBoundedByTheScreen() {
+    QFETCH(bool, maximized);
+    MainWindowHarness h;
+    RConfig config;
+    config.FileName = h.ConfigPath();
+    config.Maximized = maximized;
+    config.Left = std::numeric_limits<qint32>::max();
+    config.Width = config.Height = 100000;
+    QVERIFY(config.Write());
+    QVERIFY(h.Start());
+    const QRect screen = h.Window().screen()->availableGeometry();
+    QVERIFY(screen.contains(maximized ? h.Window().normalGeometry() : h.Window().frameGeometry()));
+    h.Window().close();
+    const QByteArray bytes = h.ConfigBytes();
+    QVERIFY(screen.contains(
+        QRect(Int32At(bytes, 96), Int32At(bytes, 100), Int32At(bytes, 104), Int32At(bytes, 108))));
 }
 
 void TestFormMain::startupFile_data() {
@@ -431,8 +463,8 @@ void TestFormMain::firstWindowAfterStartupError() {
     QTest::qWait(50);
     w.close();
     const QByteArray bytes = h.ConfigBytes();
-    QVERIFY(FileBytes::Int32At(bytes, 104) >= minimum.width());
-    QVERIFY(FileBytes::Int32At(bytes, 108) >= minimum.height());
+    QVERIFY(Int32At(bytes, 104) >= minimum.width());
+    QVERIFY(Int32At(bytes, 108) >= minimum.height());
 }
 
 void TestFormMain::clickingFolderChangesNothing_data() {

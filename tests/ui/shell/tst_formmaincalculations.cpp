@@ -466,10 +466,11 @@ void TestFormMainCalculations::deleteAnsweredNo() {
     h.ClickTab(1);
     h.Window().Worksheet()->Modified = false;
     h.dialogs.records.clear();
-    h.dialogs.answers << UserDialogs::Answer::No;
+    h.dialogs.PressEnter(); // the default keeps the calculation
     h.Trigger(QStringLiteral("MenuDeleteCalculation"));
     QCOMPARE(h.dialogs.Questions(), QStringList{QStringLiteral("Delete calculation 'Inductor2'?")});
     QVERIFY(!h.dialogs.records.first().withCancel);
+    QCOMPARE(h.dialogs.records.first().defaultAnswer, UserDialogs::Answer::No);
     QCOMPARE(h.TabCaptions(), (QStringList{"Inductor1", "Inductor2", "Inductor3"}));
     QCOMPARE(h.Tabs()->TabIndex(), 1);
     QCOMPARE(h.Window().Worksheet()->Count(), 22);

@@ -27,6 +27,7 @@ private slots:
     void copyWithFocusInTree();
     void editCommands_data();
     void editCommands();
+    void editMenuFollowsTheFocus();
     void ctrlAIsSaveAsInsideEdit();
     void ctrlDelIsMenuDelete();
     void unknownBoxKeepsItsText_data();
@@ -36,6 +37,14 @@ private slots:
 namespace {
 
 const QString SaveQuestion = QStringLiteral("Save changes to current worksheet?");
+
+// Cut, Copy, Paste, Delete offered (+) or not (-).
+QString EditMenu(const MainWindowHarness& h) {
+    QString state;
+    for (const char* name : {"MenuCut", "MenuCopy", "MenuPaste", "MenuDelete"})
+        state += h.Action(QString::fromLatin1(name))->isEnabled() ? u'+' : u'-';
+    return state;
+}
 
 } // namespace
 
@@ -88,6 +97,7 @@ void TestFormMainCommands::saveQuestion() {
     QCOMPARE(questions.size(), 1);
     QCOMPARE(questions.first().text, SaveQuestion);
     QVERIFY(questions.first().withCancel);
+    QCOMPARE(questions.first().defaultAnswer, UserDialogs::Answer::Yes); // saving loses nothing
     QCOMPARE(h.dialogs.unscripted, 0);
     QVERIFY(h.dialogs.Messages().isEmpty());
     if (command == QLatin1String("open")) // the file is chosen before the question
@@ -276,6 +286,27 @@ void TestFormMainCommands::editCommands() {
     QCOMPARE(QApplication::clipboard()->text(), clipboard);
 }
 
+void TestFormMainCommands::editMenuFollowsTheFocus() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    TFormMain& w = h.Window();
+    QCOMPARE(QApplication::focusWidget(), h.Edit(QStringLiteral("EditR1")));
+    QCOMPARE(EditMenu(h), QStringLiteral("++++"));
+    h.Edit(QStringLiteral("EditRout"))->setFocus(); // the unknown's read-only box
+    QCOMPARE(EditMenu(h), QStringLiteral("-+--"));
+    h.Tree()->setFocus(); // as ever: offered, and doing nothing there
+    QCOMPARE(EditMenu(h), QStringLiteral("++++"));
+
+    // The focused box stops being the unknown's, and becomes it again.
+    h.Edit(QStringLiteral("EditRout"))->setFocus();
+    w.CurrentCalculation()->SetUnknown(1);
+    w.CurrentCalculator()->ShowUnknown();
+    QCOMPARE(EditMenu(h), QStringLiteral("++++"));
+    w.CurrentCalculation()->SetUnknown(0);
+    w.CurrentCalculator()->ShowUnknown();
+    QCOMPARE(EditMenu(h), QStringLiteral("-+--"));
+}
+
 void TestFormMainCommands::ctrlAIsSaveAsInsideEdit() {
     MainWindowHarness h;
     QVERIFY(h.Start());
@@ -392,6 +423,7 @@ void TestFormMainCommands::unknownBoxKeepsItsText() {
                 QApplication::clipboard()->setText(QStringLiteral("9"));
                 edit->setFocus(Qt::MouseFocusReason);
                 edit->selectAll();
+                QVERIFY2(EditMenu(h) == QLatin1String("-+--"), qPrintable(label));
 
                 action(h, edit);
 

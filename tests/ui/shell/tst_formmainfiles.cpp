@@ -125,7 +125,10 @@ void TestFormMainFiles::saveAsOntoExistingFile() {
     QVERIFY(Save(path, "old"));
     h.Type(QStringLiteral("EditR1"), QStringLiteral("5"));
     h.dialogs.savePaths << path;
-    h.dialogs.answers << (overwrite ? UserDialogs::Answer::Yes : UserDialogs::Answer::No);
+    if (overwrite)
+        h.dialogs.answers << UserDialogs::Answer::Yes;
+    else
+        h.dialogs.PressEnter(); // the default keeps the file
     h.Trigger(QStringLiteral("MenuSaveAs"));
 
     const QList<RecordingDialogs::Record> questions =
@@ -133,6 +136,7 @@ void TestFormMainFiles::saveAsOntoExistingFile() {
     QCOMPARE(questions.size(), 1);
     QCOMPARE(questions.first().text, QStringLiteral("Overwrite file '") + path + "'?");
     QVERIFY(!questions.first().withCancel);
+    QCOMPARE(questions.first().defaultAnswer, UserDialogs::Answer::No);
     QCOMPARE(Load(path).left(4), overwrite ? QByteArray("%KVW") : QByteArray("old"));
     QCOMPARE(w.Config()->LastFolder, h.Folder() + "/");
     QCOMPARE(w.Worksheet()->Modified, !overwrite);

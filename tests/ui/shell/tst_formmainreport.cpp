@@ -17,6 +17,8 @@ private slots:
     void exportReport_data();
     void exportReport();
     void overwriteIsAsked();
+    void exportOntoTheWorksheet_data();
+    void exportOntoTheWorksheet();
     void failedWriteNamesTheFile();
     void printPreviewShowsTheWorksheet();
 };
@@ -83,20 +85,53 @@ void TestFormMainReport::overwriteIsAsked() {
     MainWindowHarness h;
     QVERIFY(h.Start());
     const QString path = h.Path(QStringLiteral("old.txt"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("keep me");
-    old.close();
+    QVERIFY(FileBytes::Save(path, "keep me"));
     h.dialogs.reportPaths << path << path;
-    h.dialogs.answers << UserDialogs::Answer::No << UserDialogs::Answer::Yes;
+    h.dialogs.PressEnter(); // the default keeps the file
+    h.dialogs.answers << UserDialogs::Answer::Yes;
     h.Trigger(QStringLiteral("MenuExportReport"));
     QCOMPARE(h.dialogs.Questions(), QStringList{"Overwrite file '" + path + "'?"});
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("keep me"));
-    old.close();
+    QCOMPARE(h.dialogs.records.last().defaultAnswer, UserDialogs::Answer::No);
+    QCOMPARE(FileBytes::Load(path), QByteArray("keep me"));
     h.Trigger(QStringLiteral("MenuExportReport"));
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QVERIFY(old.readAll().startsWith("Kelvo worksheet: Untitled"));
+    QVERIFY(FileBytes::Load(path).startsWith("Kelvo worksheet: Untitled"));
+}
+
+void TestFormMainReport::exportOntoTheWorksheet_data() {
+    QTest::addColumn<QString>("name"); // as chosen in the dialog, in the worksheet's folder
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("its own name") << "w.kvw" << true;
+    QTest::newRow("./ and ../ inside") << "./sub/../w.kvw" << true;
+    QTest::newRow("a link to it") << "link.txt" << true;
+    QTest::newRow("a copy of it") << "copy.kvw" << false;
+}
+
+// The report never replaces the worksheet it describes, under any name: the
+// window says why and writes nothing. Another file is only asked about.
+void TestFormMainReport::exportOntoTheWorksheet() {
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    const QString sheet = WriteWorksheet(h.Path(QStringLiteral("w.kvw")), QStringLiteral("68"));
+    QVERIFY(QDir(h.Folder()).mkdir(QStringLiteral("sub")));
+    QVERIFY(QFile::link(sheet, h.Path(QStringLiteral("link.txt"))));
+    QVERIFY(QFile::copy(sheet, h.Path(QStringLiteral("copy.kvw"))));
+    const QByteArray before = FileBytes::Load(sheet);
+    QVERIFY(h.Window().OpenWorksheet(sheet));
+    h.Type(QStringLiteral("EditR1"), QStringLiteral("47"));
+    const QString path = h.Folder() + u'/' + name;
+    h.dialogs.reportPaths << path;
+    h.dialogs.answers << UserDialogs::Answer::Yes;
+    h.Trigger(QStringLiteral("MenuExportReport"));
+
+    QCOMPARE(FileBytes::Load(sheet), before);
+    QCOMPARE(h.dialogs.Questions().size(), refused ? 0 : 1);
+    QCOMPARE(h.dialogs.Messages(),
+             refused ? QStringList{"Error: The report was not written: '" + path +
+                                   "' is the open worksheet, which the report would replace. "
+                                   "Choose another file for the report."}
+                     : QStringList());
 }
 
 void TestFormMainReport::failedWriteNamesTheFile() {

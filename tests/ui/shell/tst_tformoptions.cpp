@@ -465,6 +465,8 @@ void TestFormOptions::resetNoChangesNothing() {
     dialogs->answers << UserDialogs::Answer::No;
     QTest::mouseClick(Child<QPushButton>(QStringLiteral("ButtonReset")), Qt::LeftButton);
     QCOMPARE(dialogs->Questions().size(), 1);
+    // Enter must not reset everything.
+    QCOMPARE(dialogs->records.first().defaultAnswer, UserDialogs::Answer::No);
     QCOMPARE(Describe(config), Describe(before));
     QCOMPARE(Child<QLineEdit>(QStringLiteral("EditPrecision"))->text(), QStringLiteral("3"));
     QVERIFY(Child<QRadioButton>(QStringLiteral("RadioOhms3"))->isChecked());
@@ -594,20 +596,19 @@ void TestFormOptions::outOfRangeUnit() {
     QFETCH(int, kind);
     QFETCH(QString, radio);
     QFETCH(int, stored);
-    // Shown before with a valid index, so that a radio was checked.
+    // Shown before with another unit checked.
+    config.DefaultUnits[size_t(kind)] = 1;
     form->Load(config);
     config.DefaultUnits[size_t(kind)] = stored;
     form->Load(config);
+    // The index stands for the kind's first unit, as in every form; OK keeps it.
     auto* first = Child<QRadioButton>(radio + QLatin1Char('1'));
-    QCOMPARE(first->group()->checkedId(), -1);
-    for (QAbstractButton* button : first->group()->buttons())
-        QVERIFY(!button->isChecked());
+    QCOMPARE(first->group()->checkedId(), 0);
     ClickOk();
     QCOMPARE(config.DefaultUnits[size_t(kind)], stored);
 
-    // The group is still an ordinary exclusive one once the user picks.
+    // Another unit picked is stored.
     form->Load(config);
-    ClickRadio(first);
     ClickRadio(Child<QRadioButton>(radio + QLatin1Char('2')));
     QVERIFY(!first->isChecked());
     ClickOk();

@@ -152,7 +152,7 @@ void TFormCombination::Calculate() {
         solved = CombinationPart(rule, a.GetComplex(), b.GetComplex(),
                                  family_.impedance ? PartSign::Any : PartSign::NotNegative);
     }
-    Finish(target.front(), solved, CombinedUnit(rule, a.unitIndex, b.unitIndex));
+    Finish(target.front(), solved, CombinedUnit(rule, a.Unit(), b.Unit()));
 }
 
 namespace {

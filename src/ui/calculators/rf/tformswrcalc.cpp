@@ -87,6 +87,10 @@ void TFormSWRCalc::BuildLayout() {
     const int readingY = swrY + swr->height() + 6;
     const int readingHeight = 2 * reading_->fontMetrics().lineSpacing() + 2;
     reading_->setGeometry(left, readingY, right - left, readingHeight);
+    // The reading follows whatever the SWR box shows: a new result, an old
+    // one kept by a failed calculation, a Clear, a worksheet opened.
+    if (auto* edit = qobject_cast<QLineEdit*>(GetControl(SwrField * 10 + 1)))
+        connect(edit, &QLineEdit::textChanged, this, &TFormSWRCalc::ShowReading);
 
     const int boxesY = readingY + readingHeight + 28;
     MoveBox(QStringLiteral("BoxRo"), left, boxesY);
@@ -136,16 +140,11 @@ void TFormSWRCalc::Calculate() {
     RCalculation* calculation = Calculation();
     if (!calculation || calculation->Unknown() != 0)
         return;
-    if (!ValidateFields({0, 1}, false)) {
-        ClearReading();
+    if (!ValidateFields({0, 1}, false))
         return;
-    }
     const SwrSolved solved =
         SwrOf(calculation->Field(0).GetComplex(), calculation->Field(1).GetReal());
-    if (Finish(SwrField, solved.swr))
-        ShowReading();
-    else
-        ClearReading();
+    Finish(SwrField, solved.swr);
 }
 
 void TFormSWRCalc::ShowReading() {
