@@ -16,6 +16,7 @@
 
 class QButtonGroup;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -171,6 +172,9 @@ private:
     static int TagOf(const QObject* object);
     static void SetTag(QObject* object, int tag);
     void BindEdit(QLineEdit* edit, int tag, bool imaginary);
+    // The unit radios of a box, one under the other (the first beside the
+    // ohm picture where the box has one), tagged and bound.
+    QLayout* AddUnitRadios(QWidget* box, const BoxSpec& wanted);
     // Makes the shown solution the value of every field that has one and
     // selects none; the boxes other than the edited field's are redrawn.
     void TakeShownSolution(int editedField);
