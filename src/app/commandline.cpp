@@ -58,8 +58,8 @@ int WriteReport(const QString& worksheetName, ReportFormat format, const QString
         return 0;
     StandardErrorLines::Print(outputName.isEmpty()
                                   ? QStringLiteral("could not write the report to standard output.")
-                                  : QStringLiteral("could not write the report to '") +
-                                        outputName + QStringLiteral("'."));
+                                  : QStringLiteral("could not write the report to '") + outputName +
+                                        QStringLiteral("'."));
     return 1;
 }
 

@@ -115,13 +115,13 @@ void TFormAntImpedance::BuildLayout() {
 }
 
 RSchematic* TFormAntImpedance::BuildAddedCircuit(QWidget* resistor, QWidget* reactance, int top,
-                                                  int captionHeight) {
+                                                 int captionHeight) {
     const int addedHeight = resistor->height();
     panelExtra_ = new QWidget(PanelMain());
     panelExtra_->setObjectName(QStringLiteral("PanelExtra"));
-    panelExtra_->setGeometry(0, top,
-                             resistor->width() + reactance->width() + 3 * WireGap + 2 * 6 + 2 * Edge,
-                             captionHeight + addedHeight + 4);
+    panelExtra_->setGeometry(
+        0, top, resistor->width() + reactance->width() + 3 * WireGap + 2 * 6 + 2 * Edge,
+        captionHeight + addedHeight + 4);
     auto* wiring = new RSchematic(panelExtra_);
     wiring->setObjectName(QStringLiteral("SchematicExtra"));
     wiring->setGeometry(panelExtra_->rect());
