@@ -88,6 +88,36 @@ template <typename Form> void RunChecks(FormFixture<Form>& fixture, const Steps&
     }
 }
 
+// A form of two edits that fill each other (a converter, wavelength and
+// frequency), edits[0] showing field 0 and edits[1] field 1: after `setup`,
+// `typed` ("EditFreq=7", "EditFreq+=5") stays in its edit and field as typed,
+// and the other edit shows `other`, or with `other` empty keeps its text and
+// field. The worksheet counts as unchanged and an earlier warning stands
+// before the typing.
+template <typename Form>
+void CheckTypingIntoOneOfTwo(FormFixture<Form>& fixture, const QStringList& edits,
+                             const Steps& setup, const QString& typed, const QString& other) {
+    RunSteps(fixture, setup);
+    const int equals = typed.indexOf(u'=');
+    const bool append = typed[equals - 1] == u'+';
+    const QString edit = typed.left(append ? equals - 1 : equals);
+    const int field = edits.indexOf(edit);
+    QVERIFY2(field >= 0, qPrintable(typed));
+    const QString before = fixture.Text(edits[1 - field]);
+    const QString storedBefore = fixture.Field(1 - field).text;
+    const QString expectedText = (append ? fixture.Text(edit) : QString()) + typed.mid(equals + 1);
+    RunSteps(fixture, {QStringLiteral("mark"), typed});
+    QCOMPARE(fixture.Text(edit), expectedText);
+    QCOMPARE(fixture.Field(field).text, expectedText);
+    if (other.isEmpty()) {
+        QVERIFY(!before.isEmpty());
+        QCOMPARE(fixture.Text(edits[1 - field]), before);
+        QCOMPARE(fixture.Field(1 - field).text, storedBefore);
+    } else {
+        QCOMPARE(fixture.Text(edits[1 - field]), other);
+    }
+}
+
 // Every tag from 0 to 1099 that the form maps to a control, in order.
 inline QList<int> MappedTags(const TFormProblem& form) {
     QList<int> tags;

@@ -127,33 +127,13 @@ void TestConverters::convert() {
     // edit has the application's focus. (The wavelength tests leave the
     // window inactive: the edit has only its window's focus there.)
     QApplication::setActiveWindow(fixture.form->PanelMain());
-    RunSteps(fixture, setup);
-    const int equals = typed.indexOf(u'=');
-    const bool append = typed[equals - 1] == u'+';
-    const QString edit = typed.left(append ? equals - 1 : equals);
-    const int field = edit.startsWith(QStringLiteral("EditUs")) ? 0 : 1;
-    const QString otherEdit = field == 0 ? MetEdit[type - 11] : UsEdit[type - 11];
-    const QString before = fixture.Text(otherEdit);
-    const QString storedBefore = fixture.Field(1 - field).text;
-    const QString expectedText = (append ? fixture.Text(edit) : QString()) + typed.mid(equals + 1);
-    fixture.worksheet.Modified = false;
-    fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
-
-    RunSteps(fixture, {typed});
+    const QStringList edits = {UsEdit[type - 11], MetEdit[type - 11]};
+    CheckTypingIntoOneOfTwo(fixture, edits, setup, typed, other);
+    const QString edit = typed.section(u'=', 0, 0).remove(u'+');
     QCOMPARE(QApplication::focusWidget(), fixture.Edit(edit));
     QCOMPARE(fixture.messages.warning, warning);
-    // The typed edit keeps the text as typed.
-    QCOMPARE(fixture.Text(edit), expectedText);
-    QCOMPARE(fixture.Field(field).text, expectedText);
-    if (other.isEmpty()) {
-        QVERIFY(!before.isEmpty());
-        QCOMPARE(fixture.Text(otherEdit), before);
-        QCOMPARE(fixture.Field(1 - field).text, storedBefore);
-    } else {
-        QCOMPARE(fixture.Text(otherEdit), other);
-    }
     if (!stored.isEmpty())
-        QCOMPARE(fixture.Field(1 - field).text, stored);
+        QCOMPARE(fixture.Field(1 - int(edits.indexOf(edit))).text, stored);
     // Typing marks the worksheet modified, whether the conversion worked or not.
     QVERIFY(fixture.worksheet.Modified);
 }

@@ -101,28 +101,9 @@ void TestWavelength::calculate() {
 
     FormFixture<> fixture(type);
     fixture.config.AutoCalculate = 0; // these calculate all the same
-    RunSteps(fixture, setup);
-    const int equals = typed.indexOf(u'=');
-    const bool append = typed[equals - 1] == u'+';
-    const QString edit = typed.left(append ? equals - 1 : equals);
-    const int field = edit == QStringLiteral("EditFreq") ? 0 : 1;
-    const QString otherEdit = field == 0 ? LengthEdit(type) : QStringLiteral("EditFreq");
-    const QString before = fixture.Text(otherEdit);
-    const QString storedBefore = fixture.Field(1 - field).text;
-    const QString expectedText = (append ? fixture.Text(edit) : QString()) + typed.mid(equals + 1);
-    fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
-
-    RunSteps(fixture, {typed});
+    CheckTypingIntoOneOfTwo(fixture, {QStringLiteral("EditFreq"), LengthEdit(type)}, setup, typed,
+                            other);
     QCOMPARE(fixture.messages.warning, warning);
-    QCOMPARE(fixture.Text(edit), expectedText);
-    QCOMPARE(fixture.Field(field).text, expectedText);
-    if (other.isEmpty()) {
-        QVERIFY(!before.isEmpty());
-        QCOMPARE(fixture.Text(otherEdit), before);
-        QCOMPARE(fixture.Field(1 - field).text, storedBefore);
-    } else {
-        QCOMPARE(fixture.Text(otherEdit), other);
-    }
 }
 
 void TestWavelength::controls_data() {
