@@ -170,6 +170,7 @@ int TFormProblem::Precision() const { return context_.config ? context_.config->
 void TFormProblem::SetModified() {
     if (context_.worksheet)
         context_.worksheet->Modified = true;
+    context_.NotifyCalculationChanged();
 }
 
 TFormProblem::BoxSpec TFormProblem::StandardBox(int field, const QString& caption,
@@ -485,6 +486,7 @@ void TFormProblem::ShowCalculation() {
     ShowSolutions();
     if (AlwaysCalculates())
         buttonCalculate_->hide();
+    context_.NotifyCalculationChanged();
 }
 
 void TFormProblem::ClearCalculation() {

@@ -5,6 +5,7 @@
 #include "core/rworksheet.h"
 #include "ui/calculators/calculatorforms.h"
 #include "ui/calculators/rf/tformmessage.h"
+#include "ui/chart/tformsmithchart.h"
 #include "ui/framework/tformproblem.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
@@ -67,6 +68,10 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
 
     help_ = new HelpViewer(this);
     context_.showHelp = [this](int topic) { help_->ShowTopic(topic); };
+    context_.calculationChanged = [this] {
+        if (smithChart_)
+            smithChart_->CalculationChanged();
+    };
 
     SetMessageSink(this);
     qApp->installEventFilter(this);
@@ -288,6 +293,9 @@ void TFormMain::BuildMenu() {
         &TFormMain::MenuCalculateClick);
     add(calculation, "MenuClear", QStringLiteral("C&lear"), QKeySequence(Qt::Key_F4),
         &TFormMain::MenuClearClick);
+    separator(calculation, "MenuSep6");
+    add(calculation, "MenuSmithChart", QStringLiteral("&Smith Chart"), QKeySequence(Qt::Key_F7),
+        &TFormMain::MenuSmithChartClick);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("MenuOptions"));
@@ -577,6 +585,8 @@ void TFormMain::FillTabs() {
         if (calculation->Current())
             tabs_->SetTabIndex(tab);
     }
+    // A new, renamed or deleted calculation passes here.
+    context_.NotifyCalculationChanged();
 }
 
 void TFormMain::MarkCurrentType() {

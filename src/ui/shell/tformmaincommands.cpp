@@ -7,6 +7,7 @@
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
 #include "core/worksheetrepair.h"
+#include "ui/chart/tformsmithchart.h"
 #include "ui/framework/tformproblem.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
@@ -289,6 +290,12 @@ void TFormMain::MenuCalculateClick() {
 void TFormMain::MenuClearClick() {
     if (context_.calculator && context_.calculation)
         context_.calculator->ClearCalculation();
+}
+
+void TFormMain::MenuSmithChartClick() {
+    if (!smithChart_)
+        smithChart_ = new TFormSmithChart(context_, dialogs_, this);
+    smithChart_->ShowInFront();
 }
 
 void TFormMain::MenuPreferencesClick() {

@@ -19,7 +19,8 @@
 void TFormMain::MenuPrintReportClick() {
     if (!worksheet_ || !config_)
         return;
-    const auto document = ReportDocument(BuildReport(*worksheet_, config_->Precision));
+    const auto document =
+        ReportDocument(BuildReport(*worksheet_, config_->Precision, ReportCharts::WithSmithCharts));
     dialogs_.PrintPreview(this, *document);
 }
 
@@ -44,7 +45,8 @@ void TFormMain::MenuExportReportClick() {
 }
 
 bool TFormMain::ExportReport(const QString& path) {
-    const WorksheetReport report = BuildReport(*worksheet_, config_->Precision);
+    const WorksheetReport report =
+        BuildReport(*worksheet_, config_->Precision, ReportCharts::WithSmithCharts);
     const ReportFormat format = ReportFormatForFile(path);
     const bool written = format == ReportFormat::Pdf
                              ? WritePdfReport(path, report)
