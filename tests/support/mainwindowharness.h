@@ -31,7 +31,17 @@
 // window from a script and records what was asked, in order.
 class RecordingDialogs final : public UserDialogs {
 public:
-    enum class Call { Question, Message, OpenFile, SaveFile, Text, Color, ReportFile, Print };
+    enum class Call {
+        Question,
+        Message,
+        OpenFile,
+        SaveFile,
+        Text,
+        Color,
+        ReportFile,
+        Print,
+        ChartFile
+    };
 
     struct Record {
         Call call = Call::Question;
@@ -49,6 +59,7 @@ public:
     QList<std::optional<QString>> openPaths; // nullopt cancels the dialog
     QList<std::optional<QString>> savePaths;
     QList<std::optional<QString>> reportPaths; // the report's save dialog
+    QList<std::optional<QString>> chartPaths;  // the chart's save dialog
     QStringList printed;                       // documents shown in the print preview, as text
     // Input boxes: nullopt cancels; an entry holding a null QString accepts
     // the text as filled in.
@@ -136,19 +147,10 @@ public:
         return false;
     }
     bool GetReportFileName(QWidget*, const QString& proposed, QString& path) override {
-        Record record;
-        record.call = Call::ReportFile;
-        record.initial = proposed;
-        records << record;
-        if (reportPaths.isEmpty()) {
-            ++unscripted;
-            return false;
-        }
-        const std::optional<QString> answer = reportPaths.takeFirst();
-        if (!answer)
-            return false;
-        path = *answer;
-        return true;
+        return ExportDialog(Call::ReportFile, reportPaths, proposed, path);
+    }
+    bool GetChartFileName(QWidget*, const QString& proposed, QString& path) override {
+        return ExportDialog(Call::ChartFile, chartPaths, proposed, path);
     }
     void PrintPreview(QWidget*, QTextDocument& document) override {
         Record record;
@@ -158,6 +160,22 @@ public:
     }
 
 private:
+    // A save dialog for an export, starting at the proposed path.
+    bool ExportDialog(Call call, QList<std::optional<QString>>& script, const QString& proposed,
+                      QString& path) {
+        Record record;
+        record.call = call;
+        record.initial = proposed;
+        records << record;
+        if (script.isEmpty()) {
+            ++unscripted;
+            return false;
+        }
+        const std::optional<QString> answer = script.takeFirst();
+        if (answer)
+            path = *answer;
+        return answer.has_value();
+    }
     QStringList Texts(Call call) const {
         QStringList found;
         for (const Record& record : Of(call))

@@ -10,8 +10,10 @@ namespace {
 // Room beside the rim for "−j0.2" and above and below it for one line.
 constexpr double SideMargin = 34;
 constexpr double EndMargin = 20;
-// From this radius on the chart has room for the values 10 and 20.
-constexpr double RadiusForAllValues = 150;
+// From these radii on the chart has room for the values 10 and 20, whose
+// circles and labels crowd towards the open circuit.
+constexpr double RadiusForTen = 140;
+constexpr double RadiusForTwenty = 220;
 // How far a label stands off what it names.
 constexpr double LabelGap = 5;
 
@@ -60,8 +62,9 @@ ChartFrame FrameFor(const QRectF& area) {
 
 QList<double> GridValuesFor(double radius) {
     QList<double> values = ChartGridValues();
-    if (radius < RadiusForAllValues)
-        values.removeIf([](double v) { return v > 5; });
+    values.removeIf([radius](double v) {
+        return (v > 5 && radius < RadiusForTen) || (v > 10 && radius < RadiusForTwenty);
+    });
     return values;
 }
 

@@ -41,6 +41,14 @@ Quantity Read(const RField& field) {
     return quantity;
 }
 
+// A part far below the other is what the arithmetic's rounding left of a
+// zero (a matched network's Zin of 50 + j1.4E-14): shown as the zero.
+Complex WithoutRoundingNoise(const Complex& z) {
+    const double size = std::hypot(z.re, z.im);
+    const double noise = size * 1e-12;
+    return Complex(std::abs(z.re) < noise ? 0.0 : z.re, std::abs(z.im) < noise ? 0.0 : z.im);
+}
+
 QString Number(double value, int precision) {
     if (std::isinf(value))
         return QStringLiteral("\u221E");
@@ -105,7 +113,9 @@ public:
 
     bool AddPoint(const QString& label, const QString& description, const Complex& z,
                   bool secondary = false) {
-        const ChartReading reading = ChartReadingOf(z, chart_.z0);
+        ChartReading reading = ChartReadingOf(WithoutRoundingNoise(z), chart_.z0);
+        if (reading.magnitude < 1e-12) // matched but for rounding: the centre
+            reading = ChartReading{reading.z, Complex(), 0.0, 0.0, 1.0, ReturnLossOf(0)};
         if (!(reading.magnitude <= 1 + 1e-9)) {
             Note(label + QStringLiteral(" lies outside the chart."));
             return false;
@@ -126,16 +136,17 @@ public:
                                       curve, dashed};
     }
 
-    // The nodes and element paths of a network from its load to its input.
-    // A second solution adds only its own nodes and paths, dashed.
-    void AddChain(const NodeChain& chain, const QString& solution, bool other) {
+    // The nodes and element paths of a network from the impedance that
+    // terminates one port (the field `load`) to the impedance seen at the
+    // other (the field `end`). A second solution adds only its own nodes and
+    // paths, dashed.
+    void AddChain(const NodeChain& chain, int load, int end, const QString& solution, bool other) {
         if (!chain.ok) {
             Note(chain.message);
             return;
         }
-        const int loadField = calculation_.FieldCount() - 1;
-        if (!other && !AddPoint(Label(loadField), Label(loadField) + QStringLiteral(" (load)"),
-                                chain.nodes.first()))
+        if (!other &&
+            !AddPoint(Label(load), Label(load) + QStringLiteral(" (load)"), chain.nodes.first()))
             return;
         const QString suffix = solution.isEmpty() ? QString() : QStringLiteral(", ") + solution;
         const ChainTrace trace = TraceChain(chain, chart_.z0);
@@ -153,7 +164,7 @@ public:
                 AddPoint(QString(), QStringLiteral("After ") + element + placement + suffix, node,
                          other);
             else if (!other)
-                AddPoint(Label(0), Label(0) + QStringLiteral(" (input)"), node);
+                AddPoint(Label(end), Label(end) + QStringLiteral(" (looking in)"), node);
         }
     }
 
@@ -215,15 +226,18 @@ void LNetworkDesignPaths(ChartBuilder& builder) {
     if (!design.ok) {
         builder.Note(design.message);
         builder.AddPoint(builder.Label(3), builder.Label(3) + QStringLiteral(" (load)"), zout);
-        builder.AddPoint(builder.Label(0), builder.Label(0) + QStringLiteral(" (input)"), zin);
+        builder.AddPoint(builder.Label(0), builder.Label(0) + QStringLiteral(" (to match)"), zin);
         return;
     }
     const int shown = calculation.Solution() == 1 ? 1 : 0;
     const auto name = [](int solution) { return QStringLiteral("Solution %1").arg(solution + 1); };
-    builder.AddChain(LNetworkDesignChain(shape, zout, design, shown), name(shown), false);
-    builder.AddChain(LNetworkDesignChain(shape, zout, design, 1 - shown), name(1 - shown), true);
+    builder.AddChain(LNetworkDesignChain(shape, zout, design, shown), 3, 0, name(shown), false);
+    builder.AddChain(LNetworkDesignChain(shape, zout, design, 1 - shown), 3, 0, name(1 - shown),
+                     true);
 }
 
+// A network as its calculator solves it: from the port given, which
+// terminates the network, to the port solved for.
 void NetworkPaths(ChartBuilder& builder) {
     const RCalculation& calculation = builder.Calculation();
     const int type = calculation.Type();
@@ -236,26 +250,24 @@ void NetworkPaths(ChartBuilder& builder) {
         return;
     const int elementCount = type == LNetworkTypeNumber ? 2 : 3;
     const int outputField = elementCount + 1;
-    const int portField = unknown == UnknownZin ? outputField : 0;
-    const Quantity port = Read(calculation.Field(portField));
-    Complex given;
-    if (port.state == Quantity::State::Empty || !builder.NetworkValue(portField, given))
+    const int load = unknown == UnknownZin ? outputField : 0;
+    const int end = unknown == UnknownZin ? 0 : outputField;
+    Complex termination;
+    if (Read(calculation.Field(load)).state == Quantity::State::Empty ||
+        !builder.NetworkValue(load, termination))
         return;
     const NetworkElements elements = ReadElements(builder, elementCount);
-    if (!elements.ok)
+    const NetworkPort towards = unknown == UnknownZin ? NetworkPort::Input : NetworkPort::Output;
+    const NodeChain chain =
+        elements.ok ? NetworkChain(type, calculation, towards, termination, elements) : NodeChain();
+    if (!chain.ok) {
+        // What there is: the load alone, and why.
+        builder.Note(chain.message);
+        builder.AddPoint(builder.Label(load), builder.Label(load) + QStringLiteral(" (load)"),
+                         termination);
         return;
-    // The load is the output's impedance, solved first when it is the unknown.
-    Complex load = given;
-    if (unknown == UnknownZout) {
-        const NodeChain out = NetworkChain(type, calculation, NetworkPort::Output, given, elements);
-        if (!out.ok) {
-            builder.Note(out.message);
-            return;
-        }
-        load = out.nodes.last();
     }
-    builder.AddChain(NetworkChain(type, calculation, NetworkPort::Input, load, elements), QString(),
-                     false);
+    builder.AddChain(chain, load, end, QString(), false);
 }
 
 void SwrPoint(ChartBuilder& builder) {

@@ -62,11 +62,12 @@ constexpr double DefaultChartReference = 50.0;
 // The chart of a calculation on the reference z0 (ohms), from its fields as
 // its calculator reads them:
 // - Impedance: Z1, Z2 and the result, each where its box holds a number;
-// - L, Pi and T networks: the impedance at every node from the output's
-//   load to the input, joined by the paths of the elements, computed from
-//   the inputs as the calculator computes them (a Zout that is the unknown
-//   is solved first); a design of the L network draws the shown solution
-//   solid and the other dashed;
+// - L, Pi and T networks: the impedance at every node from the port that
+//   terminates the network to the port solved for, joined by the paths of
+//   the elements, computed from the inputs as the calculator computes them:
+//   from the load Zout to Zin when Zin is solved (and for a design), from
+//   Zin to Zout when Zout is; a design of the L network draws the shown
+//   solution solid and the other dashed;
 // - SWR: the load and its SWR circle, on the calculation's own Ro;
 // - antenna impedance: both solutions and their SWR circles on 50 Ω;
 // - any other calculator: hasImpedance false.

@@ -117,15 +117,28 @@ QString Mix(const QColor& a, const QColor& b, qreal share) {
 
 void PaintSmithChart(QPainter& painter, const QRectF& area, const SmithChart& chart,
                      const ChartColours& colours, bool admittance) {
+    PaintChartGrid(painter, area, colours, admittance);
+    PaintChartContent(painter, area, chart, colours);
+}
+
+void PaintChartGrid(QPainter& painter, const QRectF& area, const ChartColours& colours,
+                    bool admittance) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
     painter.fillRect(area, QColor(colours.background));
     const ChartFrame frame = FrameFor(area);
     const QList<double> values = GridValuesFor(frame.radius);
     DrawGrid(painter, frame, values, colours, admittance);
     for (const ChartText& label : GridLabels(frame, values))
         DrawText(painter, label, colours);
+    painter.restore();
+}
+
+void PaintChartContent(QPainter& painter, const QRectF& area, const SmithChart& chart,
+                       const ChartColours& colours) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const ChartFrame frame = FrameFor(area);
     const ChartText reference = ReferenceLabel(chart, area);
     if (!reference.text.isEmpty())
         DrawText(painter, reference, colours);

@@ -11,6 +11,12 @@ class QPalette;
 // the SVG writer's (chartsvg.h), for the window, PNG files and paper.
 void PaintSmithChart(QPainter& painter, const QRectF& area, const SmithChart& chart,
                      const ChartColours& colours, bool admittance);
+// The two layers of that drawing: the grid with its values, which depends
+// only on the size, and what the chart plots on it, Z0 included.
+void PaintChartGrid(QPainter& painter, const QRectF& area, const ChartColours& colours,
+                    bool admittance);
+void PaintChartContent(QPainter& painter, const QRectF& area, const SmithChart& chart,
+                       const ChartColours& colours);
 
 // Colours for the screen from the palette, so that the chart reads on a
 // light and on a dark desktop alike.

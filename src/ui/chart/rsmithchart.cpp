@@ -17,6 +17,11 @@ RSmithChart::RSmithChart(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAccessibleName(QStringLiteral("Smith chart"));
+    // The values of the grid and the labels a little smaller than the text.
+    QFont small = font();
+    if (small.pointSizeF() > 0)
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+    setFont(small);
 }
 
 void RSmithChart::SetChart(const SmithChart& chart) {
@@ -42,18 +47,41 @@ QString RSmithChart::TooltipAt(const QPoint& position) const {
     return HitTest(chart_, Frame(), QPointF(position), HoverTolerance, precision_).text;
 }
 
+const QPixmap& RSmithChart::Grid(const ChartColours& colours) {
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringList{QString::number(width()),
+                                    QString::number(height()),
+                                    QString::number(ratio),
+                                    QString::number(admittance_),
+                                    font().key(),
+                                    colours.background,
+                                    colours.grid,
+                                    colours.rim,
+                                    colours.admittance,
+                                    colours.label}
+                            .join(u' ');
+    if (key != gridKey_) {
+        gridKey_ = key;
+        grid_ = QPixmap(size() * ratio);
+        grid_.setDevicePixelRatio(ratio);
+        QPainter painter(&grid_);
+        painter.setFont(font());
+        PaintChartGrid(painter, QRectF(rect()), colours, admittance_);
+    }
+    return grid_;
+}
+
 void RSmithChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const ChartColours colours = ScreenColours(palette());
     if (!chart_.hasImpedance) {
         painter.fillRect(rect(), QColor(colours.background));
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, NoImpedanceText());
         return;
     }
-    QFont small = font();
-    if (small.pointSizeF() > 0)
-        small.setPointSizeF(small.pointSizeF() * 0.85);
-    painter.setFont(small);
-    PaintSmithChart(painter, QRectF(rect()), chart_, colours, admittance_);
+    painter.drawPixmap(0, 0, Grid(colours));
+    PaintChartContent(painter, QRectF(rect()), chart_, colours);
 }
 
 bool RSmithChart::event(QEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "core/chart/chartframe.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 // The Smith chart on the screen: draws what it is given in the palette's
@@ -30,7 +31,13 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // The grid, drawn again only when the size, the pixel ratio, the
+    // colours, the font or the admittance grid change.
+    const QPixmap& Grid(const ChartColours& colours);
+
     SmithChart chart_;
+    QPixmap grid_;
+    QString gridKey_;
     bool admittance_ = false;
     int precision_ = 4;
 };

@@ -188,7 +188,8 @@ void TFormSmithChart::Redraw() {
     list_->clear();
     for (const ChartPoint& point : chart.points)
         list_->addItem(PointText(point, precision));
-    note_->setText(chart.hasImpedance ? chart.note : NoImpedanceText());
+    // Without an impedance the drawing itself says so.
+    note_->setText(chart.hasImpedance ? chart.note : QString());
     note_->setVisible(!note_->text().isEmpty());
     buttonExport_->setEnabled(chart.hasImpedance);
     buttonPrint_->setEnabled(chart.hasImpedance);
