@@ -29,6 +29,8 @@ QPalette DarkPalette() {
     dark.setColor(QPalette::HighlightedText, Qt::black);
     dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
     dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
     return dark;
 }
 
@@ -67,6 +69,7 @@ void Charts(ShotKit& kit, const QString& suffix) {
     kit.ShowType(QStringLiteral("Pi Network"));
     Check(kit, "RadioZout");
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZinJ"), QString());
     kit.Type(QStringLiteral("EditZ1J"), QStringLiteral("-100"));
     kit.Type(QStringLiteral("EditZ2J"), QStringLiteral("50"));
     kit.Type(QStringLiteral("EditZ3J"), QStringLiteral("-200"));
@@ -75,6 +78,7 @@ void Charts(ShotKit& kit, const QString& suffix) {
     kit.ShowType(QStringLiteral("T Network"));
     Check(kit, "RadioZout");
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZinJ"), QString());
     kit.Type(QStringLiteral("EditZ1J"), QStringLiteral("30"));
     kit.Type(QStringLiteral("EditZ2"), QString());
     kit.Type(QStringLiteral("EditZ2J"), QStringLiteral("-80"));

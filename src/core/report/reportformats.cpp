@@ -46,11 +46,13 @@ QString HtmlEscaped(const QString& text) {
 
 QString ChartHtml(const ReportCalculation& calculation, int index, ChartEmbedding charts) {
     const QString title = QStringLiteral("Smith chart of ") + calculation.name;
+    // On paper the chart may open the next page: its caption names it.
     if (charts == ChartEmbedding::ImageResource)
         return QStringLiteral("<p><img src=\"chart:%1\" width=\"%2\" height=\"%2\" alt=\"")
                    .arg(index)
                    .arg(ReportChartSize) +
-               HtmlEscaped(title) + QStringLiteral("\"></p>\n");
+               HtmlEscaped(title) + QStringLiteral("\"><br>") + HtmlEscaped(title) +
+               QStringLiteral("</p>\n");
     ChartSvgOptions options;
     options.size = ReportChartSize;
     options.document = false;

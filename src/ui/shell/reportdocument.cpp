@@ -13,13 +13,13 @@
 
 std::unique_ptr<QTextDocument> ReportDocument(const WorksheetReport& report) {
     auto document = std::make_unique<QTextDocument>();
-    // The charts as pictures drawn at three times their size on the page.
+    // The charts as pictures drawn at twice their size on the page.
     for (int i = 0; i < report.calculations.size(); ++i) {
         const SmithChart& chart = report.calculations[i].chart;
         if (!chart.IsEmpty())
             document->addResource(QTextDocument::ImageResource,
                                   QUrl(QStringLiteral("chart:%1").arg(i)),
-                                  ChartImage(chart, ReportChartSize, 3, false));
+                                  ChartImage(chart, ReportChartSize, 2, false));
     }
     document->setHtml(QString::fromUtf8(ReportAsHtml(report, ChartEmbedding::ImageResource)));
     document->setMetaInformation(QTextDocument::DocumentTitle,
