@@ -12,21 +12,14 @@
 #include "core/rconfig.h"
 #include "ui/chart/rsmithchart.h"
 
+#include "benchtiming.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 
 #include <cstdio>
 
 namespace {
-
-template <typename Work> double Milliseconds(Work work, int rounds) {
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < rounds; ++i)
-        work();
-    return timer.nsecsElapsed() / 1e6 / rounds;
-}
 
 void SetImpedance(RField& field, const Complex& z) {
     field.SetComplex(z.re, z.im);
@@ -81,10 +74,10 @@ int main(int argc, char** argv) {
             const QString grid = admittance ? QStringLiteral(", admittance grid") : QString();
             // The first painting draws the grid; every later one reuses it.
             Row(title + QStringLiteral(": first paint") + ratio + grid,
-                Milliseconds([&] { widget.resize(widget.size() + QSize(1, 1)), widget.grab(); },
-                             10));
+                MillisecondsPerRound(
+                    [&] { widget.resize(widget.size() + QSize(1, 1)), widget.grab(); }, 10));
             Row(title + QStringLiteral(": redraw after a change") + ratio + grid,
-                Milliseconds(
+                MillisecondsPerRound(
                     [&, &calculation = calculation] {
                         widget.SetChart(ChartOfCalculation(calculation, 50, 4));
                         drawn = drawn && !widget.grab().isNull();
@@ -93,7 +86,7 @@ int main(int argc, char** argv) {
         }
         if (!second)
             Row(title + QStringLiteral(": SVG"),
-                Milliseconds(
+                MillisecondsPerRound(
                     [&, &calculation = calculation] {
                         drawn = drawn &&
                                 !ChartSvg(ChartOfCalculation(calculation, 50, 4), {}).isEmpty();

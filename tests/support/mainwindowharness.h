@@ -147,10 +147,16 @@ public:
         return false;
     }
     bool GetReportFileName(QWidget*, const QString& proposed, QString& path) override {
-        return ExportDialog(Call::ReportFile, reportPaths, proposed, path);
+        Record record;
+        record.call = Call::ReportFile;
+        record.initial = proposed;
+        return Scripted(record, reportPaths, path);
     }
     bool GetChartFileName(QWidget*, const QString& proposed, QString& path) override {
-        return ExportDialog(Call::ChartFile, chartPaths, proposed, path);
+        Record record;
+        record.call = Call::ChartFile;
+        record.initial = proposed;
+        return Scripted(record, chartPaths, path);
     }
     void PrintPreview(QWidget*, QTextDocument& document) override {
         Record record;
@@ -160,12 +166,8 @@ public:
     }
 
 private:
-    // A save dialog for an export, starting at the proposed path.
-    bool ExportDialog(Call call, QList<std::optional<QString>>& script, const QString& proposed,
-                      QString& path) {
-        Record record;
-        record.call = call;
-        record.initial = proposed;
+    // Records a file dialog and answers it from its script.
+    bool Scripted(const Record& record, QList<std::optional<QString>>& script, QString& path) {
         records << record;
         if (script.isEmpty()) {
             ++unscripted;
@@ -188,16 +190,7 @@ private:
         record.call = call;
         record.title = title;
         record.folder = folder;
-        records << record;
-        if (script.isEmpty()) {
-            ++unscripted;
-            return false;
-        }
-        const std::optional<QString> answer = script.takeFirst();
-        if (!answer)
-            return false;
-        path = *answer;
-        return true;
+        return Scripted(record, script, path);
     }
 };
 

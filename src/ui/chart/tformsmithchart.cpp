@@ -59,6 +59,7 @@ TFormSmithChart::TFormSmithChart(AppContext& context, UserDialogs& dialogs, QWid
     setObjectName(QStringLiteral("FormSmithChart"));
     setWindowTitle(QStringLiteral("Smith Chart"));
     pending_ = new QTimer(this);
+    pending_->setObjectName(QStringLiteral("TimerRedraw"));
     pending_->setSingleShot(true);
     pending_->setInterval(0);
     connect(pending_, &QTimer::timeout, this, &TFormSmithChart::Redraw);
@@ -115,9 +116,9 @@ QWidget* TFormSmithChart::BuildControls() {
     buttonExport_->setObjectName(QStringLiteral("ButtonExport"));
     buttonPrint_ = new QPushButton(QStringLiteral("&Print..."), bar);
     buttonPrint_->setObjectName(QStringLiteral("ButtonPrint"));
-    for (QWidget* widget :
-         {static_cast<QWidget*>(label), static_cast<QWidget*>(editZ0_), static_cast<QWidget*>(ohm)})
-        row->addWidget(widget);
+    row->addWidget(label);
+    row->addWidget(editZ0_);
+    row->addWidget(ohm);
     row->addSpacing(12);
     row->addWidget(checkAdmittance_);
     row->addStretch(1);
@@ -217,11 +218,8 @@ void TFormSmithChart::ButtonExportClick() {
     QString path;
     if (!dialogs_.GetChartFileName(this, QDir(folder).filePath(FileStem(name) + ".png"), path))
         return;
-    if (QFileInfo::exists(path) &&
-        dialogs_.Ask(this, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"),
-                     false) != UserDialogs::Answer::Yes)
-        return;
-    ExportChart(path);
+    if (dialogs_.MayReplace(this, path))
+        ExportChart(path);
 }
 
 bool TFormSmithChart::ExportChart(const QString& path) {

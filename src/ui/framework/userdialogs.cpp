@@ -137,6 +137,12 @@ bool UserDialogs::GetChartFileName(QWidget*, const QString&, QString&) {
 
 void UserDialogs::PrintPreview(QWidget*, QTextDocument&) {}
 
+bool UserDialogs::MayReplace(QWidget* parent, const QString& path) {
+    return !QFileInfo::exists(path) ||
+           Ask(parent, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"), false) ==
+               Answer::Yes;
+}
+
 bool DesktopDialogs::GetReportFileName(QWidget* parent, const QString& proposed, QString& path) {
     static const FileChoice choices[] = {{"PDF Document (*.pdf)", "pdf"},
                                          {"HTML Page (*.html *.htm)", "html"},

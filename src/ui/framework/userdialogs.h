@@ -41,6 +41,10 @@ public:
     // The print preview of a document, from which the system's print dialog
     // prints it.
     virtual void PrintPreview(QWidget* parent, QTextDocument& document);
+
+    // Whether an export may write to the path: true where no file is there,
+    // else the answer to "Overwrite file '<path>'?".
+    bool MayReplace(QWidget* parent, const QString& path);
 };
 
 // The real dialogs of the desktop.

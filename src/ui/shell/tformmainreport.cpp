@@ -37,11 +37,8 @@ void TFormMain::MenuExportReportClick() {
     if (!dialogs_.GetReportFileName(this, QDir(folder).filePath(base + QStringLiteral(".pdf")),
                                     path))
         return;
-    if (QFileInfo::exists(path) &&
-        dialogs_.Ask(this, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"),
-                     false) != UserDialogs::Answer::Yes)
-        return;
-    ExportReport(path);
+    if (dialogs_.MayReplace(this, path))
+        ExportReport(path);
 }
 
 bool TFormMain::ExportReport(const QString& path) {
