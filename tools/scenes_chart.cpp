@@ -108,9 +108,12 @@ const SceneRegistration charts(95, [](ShotKit& kit) {
     chart->resize(520, 700);
     Charts(kit, QString());
 
-    // A tooltip over the middle of the L network's first path, on the screen.
+    // A tooltip over the middle of the L network's first path, on the screen;
+    // the chart exported as PNG and as SVG.
     kit.ShowType(QStringLiteral("L Network"));
     chart->Redraw();
+    chart->ExportChart(kit.Path(QStringLiteral("chart-export")));
+    chart->ExportChart(kit.Path(QStringLiteral("chart-export")).replace(".png", ".svg"));
     RSmithChart* drawing = chart->Chart();
     const ChartPath& path = drawing->Chart().paths.first();
     const QPoint at = drawing->Frame().At(path.gamma[path.gamma.size() / 2]).toPoint();

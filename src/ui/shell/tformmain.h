@@ -78,7 +78,7 @@ public:
     TFormOptions* Options() const { return options_; }
     TFormMessage* Message() const { return message_; }
     // The Smith chart window; nullptr until the user first opens it.
-    TFormSmithChart* SmithChart() const { return smithChart_; }
+    TFormSmithChart* SmithChart() const;
     bool IsShutDown() const { return shutDown_; }
 
     void MenuNewWorksheetClick();
@@ -154,7 +154,7 @@ private:
     TFormOptions* options_ = nullptr;
     TFormAbout* about_ = nullptr;
     TFormMessage* message_ = nullptr; // the antenna calculator's advice
-    TFormSmithChart* smithChart_ = nullptr; // a window of its own, owned by this one
+    QPointer<TFormSmithChart> smithChart_; // a window of its own, owned by this one
 
     QSplitter* splitter_ = nullptr;
     int treeWidth_ = 173;

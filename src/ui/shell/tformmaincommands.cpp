@@ -292,6 +292,10 @@ void TFormMain::MenuClearClick() {
         context_.calculator->ClearCalculation();
 }
 
+TFormSmithChart* TFormMain::SmithChart() const {
+    return smithChart_;
+}
+
 void TFormMain::MenuSmithChartClick() {
     if (!smithChart_)
         smithChart_ = new TFormSmithChart(context_, dialogs_, this);
