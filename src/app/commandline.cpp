@@ -134,7 +134,8 @@ int RunCommandLine(int argc, char** argv) {
     }
     RepairWorksheet(worksheet, catalog);
 
-    const QByteArray bytes = ReportAs(chosen, BuildReport(worksheet, config.Precision));
+    const QByteArray bytes =
+        ReportAs(chosen, BuildReport(worksheet, config.Precision, ReportCharts::WithSmithCharts));
     if (outputName.isEmpty()) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly) || !Writes(out, bytes))

@@ -37,7 +37,17 @@ inline QByteArray ContentsOf(const QString& path) {
 // window from a script and records what was asked, in order.
 class RecordingDialogs final : public UserDialogs {
 public:
-    enum class Call { Question, Message, OpenFile, SaveFile, Text, Color, ReportFile, Print };
+    enum class Call {
+        Question,
+        Message,
+        OpenFile,
+        SaveFile,
+        Text,
+        Color,
+        ReportFile,
+        Print,
+        ChartFile
+    };
 
     struct Record {
         Call call = Call::Question;
@@ -57,6 +67,7 @@ public:
     QList<std::optional<QString>> openPaths; // nullopt cancels the dialog
     QList<std::optional<QString>> savePaths;
     QList<std::optional<QString>> reportPaths; // the report's save dialog
+    QList<std::optional<QString>> chartPaths;  // the chart's save dialog
     QStringList printed;                       // documents shown in the print preview, as text
     // Input boxes: nullopt cancels; an entry holding a null QString accepts
     // the text as filled in.
@@ -149,16 +160,13 @@ public:
         Record record;
         record.call = Call::ReportFile;
         record.initial = proposed;
-        records << record;
-        if (reportPaths.isEmpty()) {
-            ++unscripted;
-            return false;
-        }
-        const std::optional<QString> answer = reportPaths.takeFirst();
-        if (!answer)
-            return false;
-        path = *answer;
-        return true;
+        return Scripted(record, reportPaths, path);
+    }
+    bool GetChartFileName(QWidget*, const QString& proposed, QString& path) override {
+        Record record;
+        record.call = Call::ChartFile;
+        record.initial = proposed;
+        return Scripted(record, chartPaths, path);
     }
     void PrintPreview(QWidget*, QTextDocument& document) override {
         Record record;
@@ -168,6 +176,18 @@ public:
     }
 
 private:
+    // Records a file dialog and answers it from its script.
+    bool Scripted(const Record& record, QList<std::optional<QString>>& script, QString& path) {
+        records << record;
+        if (script.isEmpty()) {
+            ++unscripted;
+            return false;
+        }
+        const std::optional<QString> answer = script.takeFirst();
+        if (answer)
+            path = *answer;
+        return answer.has_value();
+    }
     QStringList Texts(Call call) const {
         QStringList found;
         for (const Record& record : Of(call))
@@ -180,16 +200,7 @@ private:
         record.call = call;
         record.title = title;
         record.folder = folder;
-        records << record;
-        if (script.isEmpty()) {
-            ++unscripted;
-            return false;
-        }
-        const std::optional<QString> answer = script.takeFirst();
-        if (!answer)
-            return false;
-        path = *answer;
-        return true;
+        return Scripted(record, script, path);
     }
 };
 
