@@ -51,7 +51,8 @@ int WriteReport(const QString& worksheetName, ReportFormat format, const QString
         return 1; // the reader has said why
     RepairWorksheet(worksheet, catalog);
 
-    const QByteArray bytes = ReportAs(format, BuildReport(worksheet, config.Precision));
+    const QByteArray bytes =
+        ReportAs(format, BuildReport(worksheet, config.Precision, ReportCharts::WithSmithCharts));
     QFile out;
     if (outputName.isEmpty() ? out.open(stdout, QIODevice::WriteOnly) && Writes(out, bytes)
                              : WriteReportFile(outputName, bytes))

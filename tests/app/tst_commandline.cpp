@@ -163,7 +163,7 @@ void TestCommandLine::run() {
     RWorksheet sheet;
     FillSampleSheet(sheet);
     sheet.FileName = sample_;
-    const WorksheetReport report = BuildReport(sheet, 8);
+    const WorksheetReport report = BuildReport(sheet, 8, ReportCharts::WithSmithCharts);
     auto bytesOf = [&report](const QString& format) {
         return format == QLatin1String("html")  ? ReportAsHtml(report)
                : format == QLatin1String("csv") ? ReportAsCsv(report)

@@ -15,14 +15,24 @@
 // question without Cancel gets No) and counted in `unscripted`.
 class RecordingDialogs final : public UserDialogs {
 public:
-    enum class Call { Question, Message, OpenFile, SaveFile, Text, Color, ReportFile, Print };
+    enum class Call {
+        Question,
+        Message,
+        OpenFile,
+        SaveFile,
+        Text,
+        Color,
+        ReportFile,
+        Print,
+        ChartFile
+    };
 
     struct Record {
         Call call = Call::Question;
         QString title;   // file dialogs and input boxes
         QString text;    // the question, the message or the prompt
         QString folder;  // file dialogs: the folder they start in
-        QString initial; // input boxes: the text filled in; the report dialog: the proposed path
+        QString initial; // input boxes: the text filled in; report and chart dialogs: the proposed path
         QColor color;    // the colour dialog: the colour it starts at
         int maxLength = 0;
         bool withCancel = false;
@@ -36,6 +46,7 @@ public:
     QList<std::optional<QString>> openPaths; // nullopt cancels the dialog
     QList<std::optional<QString>> savePaths;
     QList<std::optional<QString>> reportPaths; // the report's save dialog
+    QList<std::optional<QString>> chartPaths;  // the chart's save dialog
     QList<QColor> colors;                      // an invalid colour cancels
     QStringList printed;                       // documents shown in the print preview, as text
     // Input boxes: nullopt cancels; an entry holding a null QString accepts
@@ -112,6 +123,10 @@ public:
     bool GetReportFileName(QWidget*, const QString& proposed, QString& path) override {
         Add(Call::ReportFile).initial = proposed;
         return Answered(Take(reportPaths, std::optional<QString>()), path);
+    }
+    bool GetChartFileName(QWidget*, const QString& proposed, QString& path) override {
+        Add(Call::ChartFile).initial = proposed;
+        return Answered(Take(chartPaths, std::optional<QString>()), path);
     }
     void PrintPreview(QWidget*, QTextDocument& document) override {
         Add(Call::Print);

@@ -164,6 +164,7 @@ int TFormProblem::Precision() const { return context_.config ? context_.config->
 void TFormProblem::SetModified() {
     if (context_.worksheet)
         context_.worksheet->Modified = true;
+    context_.NotifyCalculationChanged();
 }
 
 std::vector<int> TFormProblem::UnknownFields() const {
@@ -298,6 +299,7 @@ void TFormProblem::ShowCalculation() {
     ShowSolutions();
     if (AlwaysCalculates())
         buttonCalculate_->hide();
+    context_.NotifyCalculationChanged();
 }
 
 void TFormProblem::ClearCalculation() {

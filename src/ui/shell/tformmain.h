@@ -24,6 +24,7 @@ class TFormAbout;
 class TFormMessage;
 class TFormOptions;
 class TFormProblem;
+class TFormSmithChart;
 class TFormSplash;
 class UserDialogs;
 
@@ -74,6 +75,8 @@ public:
     HelpViewer* Help() const { return help_; }
     TFormOptions* Options() const { return options_; }
     TFormMessage* Message() const { return message_; }
+    // The Smith chart window; nullptr until the user first opens it.
+    TFormSmithChart* SmithChart() const;
     bool IsShutDown() const { return shutDown_; }
 
     void MenuNewWorksheetClick();
@@ -99,6 +102,7 @@ public:
     void MenuDeleteCalculationClick();
     void MenuCalculateClick();
     void MenuClearClick();
+    void MenuSmithChartClick();
     void MenuPreferencesClick();
     void MenuHelpTopicsClick();
     void MenuCompanyClick();
@@ -151,6 +155,7 @@ private:
     TFormOptions* options_ = nullptr;
     TFormAbout* about_ = nullptr;
     TFormMessage* message_ = nullptr; // the antenna calculator's advice
+    QPointer<TFormSmithChart> smithChart_; // a window of its own, owned by this one
 
     QSplitter* splitter_ = nullptr;
     int treeWidth_ = 173;

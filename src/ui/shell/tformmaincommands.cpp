@@ -7,6 +7,7 @@
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
 #include "core/worksheetrepair.h"
+#include "ui/chart/tformsmithchart.h"
 #include "ui/framework/tformproblem.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
@@ -116,6 +117,9 @@ void TFormMain::BuildMenu() {
         &TFormMain::MenuCalculateClick);
     add(calculation, "MenuClear", QStringLiteral("C&lear"), QKeySequence(Qt::Key_F4),
         &TFormMain::MenuClearClick);
+    Separator(calculation, "MenuSep6");
+    add(calculation, "MenuSmithChart", QStringLiteral("&Smith Chart"), QKeySequence(Qt::Key_F7),
+        &TFormMain::MenuSmithChartClick);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("MenuOptions"));
@@ -398,6 +402,16 @@ void TFormMain::MenuCalculateClick() {
 void TFormMain::MenuClearClick() {
     if (context_.calculator && context_.calculation)
         context_.calculator->ClearCalculation();
+}
+
+TFormSmithChart* TFormMain::SmithChart() const {
+    return smithChart_;
+}
+
+void TFormMain::MenuSmithChartClick() {
+    if (!smithChart_)
+        smithChart_ = new TFormSmithChart(context_, dialogs_, this);
+    smithChart_->ShowInFront();
 }
 
 void TFormMain::MenuPreferencesClick() {
