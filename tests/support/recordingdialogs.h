@@ -32,7 +32,7 @@ public:
         QString title;   // file dialogs and input boxes
         QString text;    // the question, the message or the prompt
         QString folder;  // file dialogs: the folder they start in
-        QString initial; // input boxes: the text filled in; report and chart dialogs: the proposed path
+        QString initial; // input boxes: the text filled in; report, chart: the proposed path
         QColor color;    // the colour dialog: the colour it starts at
         int maxLength = 0;
         bool withCancel = false;

@@ -182,31 +182,31 @@ void TestLNetwork::calculate_data() {
     QTest::newRow("typing into Z1 with Solution 2 shown keeps what both boxes show")
         << Design50To200 + Steps{"RadioSolution2", "RadioZin", "mark", "EditZ1=1"}
         << Steps{"EditZ1J=86.60254",
-                  "EditZ2J=-115.47005",
-                  "field1=1|86.6025403784439",
-                  "field2=0|-115.470053837925",
-                  "field1.1=0|-86.6025403784439",
-                  "GroupSolution:hidden",
-                  "modified=yes"}
+                 "EditZ2J=-115.47005",
+                 "field1=1|86.6025403784439",
+                 "field2=0|-115.470053837925",
+                 "field1.1=0|-86.6025403784439",
+                 "GroupSolution:hidden",
+                 "modified=yes"}
         << "earlier warning";
     QTest::newRow("a unit click converts the solution shown")
         << Design50To200 + Steps{"RadioSolution2", "mark", "RadioZ12"}
         << Steps{"EditZ1J=0.08660254",
-                  "RadioZ12:checked",
-                  "field1.2=0|0.0866025403784439",
-                  "field1=0|-86.6025403784439",
-                  "RadioSolution2:checked",
-                  "modified=yes"}
+                 "RadioZ12:checked",
+                 "field1.2=0|0.0866025403784439",
+                 "field1=0|-86.6025403784439",
+                 "RadioSolution2:checked",
+                 "modified=yes"}
         << "earlier warning";
     QTest::newRow("right after the design a unit click converts the quantity shown")
         << Steps{"RadioZ12"} + Design50To200 + Steps{"mark", "RadioZ11"}
         << Steps{"EditZ1J=-86.60254", "RadioZ11:checked", "field1=0|-86.6025403784439",
-                  "RadioSolution1:checked", "modified=yes"}
+                 "RadioSolution1:checked", "modified=yes"}
         << "earlier warning";
     QTest::newRow("the unit the solution is shown in, clicked, changes nothing")
         << Steps{"RadioZ12"} + Design50To200 + Steps{"RadioSolution2", "mark", "RadioZ11"}
         << Steps{"RadioZ11:checked", "EditZ1J=86.60254", "field1=0|-0.0866025403784439",
-                  "modified=no"}
+                 "modified=no"}
         << "earlier warning";
     QTest::newRow("the design reads neither Z1 nor Z2")
         << Steps{"EditZ1=abc", "EditZ2J=-"} + Design50To200 << Steps{"EditZ1J=-86.60254"} << "";
