@@ -6,18 +6,14 @@
 #include "core/calc/networkdesign.h"
 #include "core/calc/smith.h"
 
-#include <QElapsedTimer>
+#include "benchtiming.h"
 
 #include <cstdio>
 
 namespace {
 
 template <typename Work> double Microseconds(Work work, int rounds) {
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < rounds; ++i)
-        work();
-    return timer.nsecsElapsed() / 1e3 / rounds;
+    return 1000 * MillisecondsPerRound(work, rounds);
 }
 
 } // namespace

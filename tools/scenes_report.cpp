@@ -15,8 +15,8 @@ namespace {
 // The report of the worksheet the earlier scenes filled: in the print
 // preview, and as the HTML page a browser shows.
 const SceneRegistration report(90, [](ShotKit& kit) {
-    const WorksheetReport content =
-        BuildReport(*kit.window.Worksheet(), kit.window.Config()->Precision);
+    const WorksheetReport content = BuildReport(
+        *kit.window.Worksheet(), kit.window.Config()->Precision, ReportCharts::WithSmithCharts);
     const auto document = ReportDocument(content);
 
     QPrinter printer(QPrinter::HighResolution);

@@ -21,6 +21,10 @@ public:
     void Click(const QString& button);
     // Chooses the type by its caption in the tree.
     void ShowType(const QString& caption);
+    // Where a picture of that name goes.
+    QString Path(const QString& name) const {
+        return folder_ + u'/' + name + QStringLiteral(".png");
+    }
 
 private:
     QString folder_;

@@ -14,6 +14,9 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvo"));
+    // Where the user's settings beyond Kelvo.cfg live (the chart window's).
+    QApplication::setOrganizationName(QStringLiteral("Quillmarsh"));
+    QApplication::setOrganizationDomain(QStringLiteral("quillmarsh.com"));
     QApplication::setApplicationVersion(QStringLiteral(KELVO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmarsh.Kelvo"));
 

@@ -1,9 +1,9 @@
 #include "core/rfield.h"
 
 #include "core/binaryio.h"
+#include "core/calc/numbertext.h"
 #include "core/calc/solved.h"
 #include "core/messages.h"
-#include "core/numbertext.h"
 #include "core/units.h"
 
 #include <cmath>

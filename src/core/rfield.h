@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/complexvalue.h"
+#include "core/calc/complexvalue.h"
 
 #include <QString>
 
@@ -54,7 +54,6 @@ public:
     // quantity the unit cannot hold keeps its unit. Returns whether the field
     // changed; the unit it already has changes nothing.
     bool ChangeUnit(int newUnitIndex);
-    void ClearSolutions() { solutions.clear(); }
 
     // Field records nest through their solutions; depth counts the nesting so
     // that a damaged file cannot recurse without bound.

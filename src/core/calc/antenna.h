@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/calc/complexvalue.h"
 #include "core/calc/solved.h"
 #include "core/calc/solver.h"
-#include "core/complexvalue.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #include "core/calc/smith.h"
 
+#include "core/calc/numbertext.h"
 #include "core/calc/pi.h"
 #include "core/calc/solved.h"
 

@@ -1,6 +1,7 @@
 #include "core/report/reportformats.h"
 
-#include "core/numbertext.h"
+#include "core/calc/numbertext.h"
+#include "core/chart/chartsvg.h"
 #include "core/report/worksheetreport.h"
 
 #include <QFileInfo>
@@ -32,6 +33,23 @@ void AppendRow(QString& out, const QStringList& cells, const QList<int>& widths)
 
 QString HtmlEscaped(const QString& text) {
     return text.toHtmlEscaped();
+}
+
+QString ChartHtml(const ReportCalculation& calculation, int index, ChartEmbedding charts) {
+    const QString title = QStringLiteral("Smith chart of ") + calculation.name;
+    // On paper the chart may open the next page: its caption names it.
+    if (charts == ChartEmbedding::ImageResource)
+        return QStringLiteral("<p><img src=\"chart:%1\" width=\"%2\" height=\"%2\" alt=\"")
+                   .arg(index)
+                   .arg(ReportChartSize) +
+               HtmlEscaped(title) + QStringLiteral("\"><br>") + HtmlEscaped(title) +
+               QStringLiteral("</p>\n");
+    ChartSvgOptions options;
+    options.size = ReportChartSize;
+    options.document = false;
+    options.title = title;
+    return QStringLiteral("<div class=\"chart\">\n") + ChartSvg(calculation.chart, options) +
+           QStringLiteral("</div>\n");
 }
 
 // A spreadsheet takes a cell starting with one of these for a formula; a
@@ -82,7 +100,7 @@ QByteArray ReportAsText(const WorksheetReport& report) {
     return out.toUtf8();
 }
 
-QByteArray ReportAsHtml(const WorksheetReport& report) {
+QByteArray ReportAsHtml(const WorksheetReport& report, ChartEmbedding charts) {
     const QString title = HtmlEscaped(Heading + report.title);
     QString out;
     out.reserve(256 + report.calculations.size() * 600);
@@ -103,7 +121,8 @@ QByteArray ReportAsHtml(const WorksheetReport& report) {
                           "span.type { font-weight: normal; color: #444; }\n"
                           "</style>\n</head>\n<body>\n<h1>") +
            title + QStringLiteral("</h1>\n");
-    for (const ReportCalculation& calculation : report.calculations) {
+    for (int index = 0; index < report.calculations.size(); ++index) {
+        const ReportCalculation& calculation = report.calculations[index];
         const bool complex = AnyComplex(calculation);
         out += QStringLiteral("<div class=\"calculation\">\n<h2>") + HtmlEscaped(calculation.name) +
                QStringLiteral(" <span class=\"type\">(") + HtmlEscaped(calculation.type) +
@@ -129,7 +148,10 @@ QByteArray ReportAsHtml(const WorksheetReport& report) {
                    QStringLiteral("</td><td>") + HtmlEscaped(quantity.role) +
                    QStringLiteral("</td></tr>\n");
         }
-        out += QStringLiteral("</table>\n</div>\n");
+        out += QStringLiteral("</table>\n");
+        if (!calculation.chart.IsEmpty())
+            out += ChartHtml(calculation, index, charts);
+        out += QStringLiteral("</div>\n");
     }
     out += QStringLiteral("</body>\n</html>\n");
     return out.toUtf8();

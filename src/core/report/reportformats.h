@@ -9,8 +9,16 @@ enum class ReportFormat { Text, Html, Csv, Pdf };
 
 // Plain text in UTF-8: one block per calculation, its quantities in aligned columns.
 QByteArray ReportAsText(const WorksheetReport& report);
-// One self-contained HTML page with a table per calculation, styled for print.
-QByteArray ReportAsHtml(const WorksheetReport& report);
+// How the HTML report shows a calculation's Smith chart: as inline SVG, or
+// as an image named "chart:N" (N the calculation's place in the report)
+// that the reader of the page provides.
+enum class ChartEmbedding { InlineSvg, ImageResource };
+// The size of a chart on the page, in CSS pixels.
+constexpr int ReportChartSize = 340;
+// One self-contained HTML page with a table per calculation, styled for
+// print, and below it the calculation's Smith chart where it has one.
+QByteArray ReportAsHtml(const WorksheetReport& report,
+                        ChartEmbedding charts = ChartEmbedding::InlineSvg);
 // One row per quantity: calculation, type, quantity, real, imaginary, unit,
 // role (one row with empty quantity cells for a calculation without any);
 // quoted as RFC 4180 asks, lines ended by CR LF. A cell that is not a number

@@ -58,12 +58,15 @@ QString Configuration(const CalcTypeInfo& info, int configuration) {
     return caption.isEmpty() ? QStringLiteral("Configuration %1").arg(configuration) : caption;
 }
 
-ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& info,
-                           int precision) {
+ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& info, int precision,
+                           ReportCharts charts) {
     ReportCalculation entry;
     entry.name = Visible(calculation.Name());
     entry.type = TypeCaption(info);
     entry.configuration = Configuration(info, calculation.Configuration());
+    if (charts == ReportCharts::WithSmithCharts)
+        entry.chart =
+            ChartOfCalculation(calculation, DefaultChartReference, ChartPrecision(precision));
 
     // The fields the unknown writes.
     const UnknownSpec* unknown = UnknownOf(info, calculation);
@@ -113,7 +116,7 @@ ReportCalculation DescribeForeign(const RCalculation& calculation, int precision
 
 } // namespace
 
-WorksheetReport BuildReport(const RWorksheet& worksheet, int precision) {
+WorksheetReport BuildReport(const RWorksheet& worksheet, int precision, ReportCharts charts) {
     WorksheetReport report;
     report.title = worksheet.FileName.isEmpty() ? QStringLiteral("Untitled")
                                                 : Visible(ExtractFileName(worksheet.FileName));
@@ -127,7 +130,7 @@ WorksheetReport BuildReport(const RWorksheet& worksheet, int precision) {
     for (int type = 1; type <= CalcTypeCount; ++type) {
         const CalcTypeInfo& info = *FindCalcType(type);
         for (const RCalculation* calculation : byType[type])
-            report.calculations << Describe(*calculation, info, precision);
+            report.calculations << Describe(*calculation, info, precision, charts);
     }
     for (const RCalculation* calculation : byType[0])
         report.calculations << DescribeForeign(*calculation, precision);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/chart/smithchart.h"
+
 #include <QList>
 #include <QString>
 
@@ -28,6 +30,9 @@ struct ReportCalculation {
     QString type;          // the calculator's caption: "Resistor", "L Network"
     QString configuration; // in words; empty for calculators without a choice
     QList<ReportQuantity> quantities;
+    // Its Smith chart on 50 Ω (or the calculation's own reference); empty
+    // where there is nothing to plot or charts were not asked for.
+    SmithChart chart;
 };
 
 struct WorksheetReport {
@@ -35,7 +40,10 @@ struct WorksheetReport {
     QList<ReportCalculation> calculations;
 };
 
+enum class ReportCharts { Without, WithSmithCharts };
+
 // Calculations in the order of the type tree (types 1 to 20), each type's in
 // the order of its tabs; calculations of types the program does not know
 // follow at the end, with their fields numbered.
-WorksheetReport BuildReport(const RWorksheet& worksheet, int precision);
+WorksheetReport BuildReport(const RWorksheet& worksheet, int precision,
+                            ReportCharts charts = ReportCharts::Without);

@@ -1,7 +1,7 @@
 #include "core/text/antennaadvice.h"
 
 #include "core/calc/antenna.h"
-#include "core/numbertext.h"
+#include "core/calc/numbertext.h"
 
 AdviceQuote QuoteOfAdvice(int kind, const QString& swrShown, double r, double x1, int precision) {
     switch (kind) {

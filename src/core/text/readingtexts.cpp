@@ -2,7 +2,7 @@
 
 #include "core/calc/smith.h"
 #include "core/calc/swr.h"
-#include "core/numbertext.h"
+#include "core/calc/numbertext.h"
 
 #include <algorithm>
 #include <cmath>

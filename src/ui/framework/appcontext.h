@@ -24,4 +24,11 @@ struct AppContext {
     // Set while a form writes into its own controls, so that the edits'
     // change handlers do not take display texts back into the fields.
     bool loading = false;
+    // Told after every change to the current calculation and whenever
+    // another one becomes current, so that a view of it can follow.
+    std::function<void()> calculationChanged;
+    void NotifyCalculationChanged() const {
+        if (calculationChanged)
+            calculationChanged();
+    }
 };

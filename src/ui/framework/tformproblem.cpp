@@ -162,6 +162,7 @@ int TFormProblem::Precision() const { return context_.config ? context_.config->
 void TFormProblem::SetModified() {
     if (context_.worksheet)
         context_.worksheet->Modified = true;
+    context_.NotifyCalculationChanged();
 }
 
 const SolveSpec* TFormProblem::CurrentSolve() const {
@@ -172,9 +173,12 @@ const SolveSpec* TFormProblem::CurrentSolve() const {
 }
 
 RField* TFormProblem::GetUnknownField() const {
+    // Only a change of configuration asks for it, to empty the result.
     RCalculation* calculation = Calculation();
     const CalcTypeInfo* info = TypeInfo();
-    const UnknownSpec* unknown = calculation && info ? UnknownOf(*info, *calculation) : nullptr;
+    if (!calculation || !info || info->configurations.empty())
+        return nullptr;
+    const UnknownSpec* unknown = UnknownOf(*info, *calculation);
     if (!unknown || unknown->solve.writes.empty() ||
         unknown->solve.writes.front() >= calculation->FieldCount())
         return nullptr;
@@ -331,6 +335,7 @@ void TFormProblem::ShowCalculation() {
     ShowSolutions();
     if (AlwaysCalculates())
         buttonCalculate_->hide();
+    context_.NotifyCalculationChanged();
 }
 
 void TFormProblem::ClearCalculation() {

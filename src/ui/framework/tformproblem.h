@@ -9,9 +9,9 @@
 
 #include <functional>
 
-class QAbstractButton;
 class QButtonGroup;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -64,7 +64,8 @@ public:
     // design draws its result before it selects Solution 1); nullptr for a
     // field the calculation does not have.
     RField* ShownField(int fieldIndex) const;
-    // The first field the calculation's unknown writes, or nullptr.
+    // The field a change of configuration empties: the first the
+    // calculation's unknown writes; nullptr for a type without configurations.
     virtual RField* GetUnknownField() const;
     virtual bool AlwaysCalculates() const { return false; }
 
@@ -167,10 +168,12 @@ private:
     static int TagOf(const QObject* object);
     static void SetTag(QObject* object, int tag);
     void BindEdit(QLineEdit* edit, int tag, bool imaginary);
+    // The unit radios of a box, one under the other (the first beside the
+    // ohm picture where the box has one), tagged and bound.
+    QLayout* AddUnitRadios(QWidget* box, const BoxSpec& wanted);
     // Makes the shown solution the value of every field that has one and
     // selects none; the boxes other than the edited field's are redrawn.
     void TakeShownSolution(int editedField);
-    QButtonGroup* GroupOf(QAbstractButton* button) const;
     void CreatePictures();
 
     AppContext& context_;

@@ -35,6 +35,42 @@ bool RunFileDialog(QWidget* parent, const QString& title, const QString& folder,
     return true;
 }
 
+// A save dialog for an export in one of several formats, starting at the
+// proposed path with its format chosen; a name typed without an extension
+// takes the chosen format's.
+struct FileChoice {
+    const char* filter;
+    const char* suffix;
+};
+
+template <size_t N>
+bool RunExportDialog(QWidget* parent, const QString& title, const QString& proposed,
+                     const FileChoice (&choices)[N], QString& path) {
+    QStringList filters;
+    for (const FileChoice& choice : choices)
+        filters << QString::fromLatin1(choice.filter);
+    QFileDialog dialog(parent, title, proposed);
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QString proposedSuffix = QFileInfo(proposed).suffix().toLower();
+    for (const FileChoice& choice : choices) {
+        if (proposedSuffix == QLatin1String(choice.suffix))
+            dialog.selectNameFilter(QString::fromLatin1(choice.filter));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().constFirst();
+    if (QFileInfo(path).suffix().isEmpty()) {
+        for (const FileChoice& choice : choices) {
+            if (dialog.selectedNameFilter() == QLatin1String(choice.filter))
+                path += u'.' + QString::fromLatin1(choice.suffix);
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 UserDialogs::Answer DesktopDialogs::Ask(QWidget* parent, const QString& question, bool withCancel,
@@ -106,40 +142,30 @@ bool DesktopDialogs::GetColor(QWidget* parent, QColor& color) {
 
 bool UserDialogs::GetReportFileName(QWidget*, const QString&, QString&) { return false; }
 
+bool UserDialogs::GetChartFileName(QWidget*, const QString&, QString&) {
+    return false;
+}
+
 void UserDialogs::PrintPreview(QWidget*, QTextDocument&) {}
 
+bool UserDialogs::MayReplace(QWidget* parent, const QString& path) {
+    return !QFileInfo::exists(path) ||
+           Ask(parent, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"), false,
+               Answer::No) == Answer::Yes;
+}
+
 bool DesktopDialogs::GetReportFileName(QWidget* parent, const QString& proposed, QString& path) {
-    struct Choice {
-        const char* filter;
-        const char* suffix;
-    };
-    static const Choice choices[] = {{"PDF Document (*.pdf)", "pdf"},
-                                     {"HTML Page (*.html *.htm)", "html"},
-                                     {"Text (*.txt)", "txt"},
-                                     {"CSV Table (*.csv)", "csv"}};
-    QStringList filters;
-    for (const Choice& choice : choices)
-        filters << QString::fromLatin1(choice.filter);
-    QFileDialog dialog(parent, QStringLiteral("Export Report"), proposed);
-    dialog.setNameFilters(filters);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    const QString proposedSuffix = QFileInfo(proposed).suffix().toLower();
-    for (const Choice& choice : choices) {
-        if (proposedSuffix == QLatin1String(choice.suffix))
-            dialog.selectNameFilter(QString::fromLatin1(choice.filter));
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    path = dialog.selectedFiles().constFirst();
-    if (QFileInfo(path).suffix().isEmpty()) {
-        for (const Choice& choice : choices) {
-            if (dialog.selectedNameFilter() == QLatin1String(choice.filter))
-                path += u'.' + QString::fromLatin1(choice.suffix);
-        }
-    }
-    return true;
+    static const FileChoice choices[] = {{"PDF Document (*.pdf)", "pdf"},
+                                         {"HTML Page (*.html *.htm)", "html"},
+                                         {"Text (*.txt)", "txt"},
+                                         {"CSV Table (*.csv)", "csv"}};
+    return RunExportDialog(parent, QStringLiteral("Export Report"), proposed, choices, path);
+}
+
+bool DesktopDialogs::GetChartFileName(QWidget* parent, const QString& proposed, QString& path) {
+    static const FileChoice choices[] = {{"PNG Image (*.png)", "png"},
+                                         {"SVG Drawing (*.svg)", "svg"}};
+    return RunExportDialog(parent, QStringLiteral("Export Chart"), proposed, choices, path);
 }
 
 void DesktopDialogs::PrintPreview(QWidget* parent, QTextDocument& document) {

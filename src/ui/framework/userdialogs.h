@@ -38,9 +38,15 @@ public:
     // extension and starting at the proposed path; a name typed without an
     // extension takes the chosen type's. False when cancelled.
     virtual bool GetReportFileName(QWidget* parent, const QString& proposed, QString& path);
+    // The save dialog for a chart, offering PNG and SVG in the same way.
+    virtual bool GetChartFileName(QWidget* parent, const QString& proposed, QString& path);
     // The print preview of a document, from which the system's print dialog
     // prints it.
     virtual void PrintPreview(QWidget* parent, QTextDocument& document);
+
+    // Whether an export may write to the path: true where no file is there,
+    // else the answer to "Overwrite file '<path>'?".
+    bool MayReplace(QWidget* parent, const QString& path);
 };
 
 // The real dialogs of the desktop.
@@ -57,5 +63,6 @@ public:
                  QString& text) override;
     bool GetColor(QWidget* parent, QColor& color) override;
     bool GetReportFileName(QWidget* parent, const QString& proposed, QString& path) override;
+    bool GetChartFileName(QWidget* parent, const QString& proposed, QString& path) override;
     void PrintPreview(QWidget* parent, QTextDocument& document) override;
 };

@@ -5,6 +5,7 @@
 #include "core/rworksheet.h"
 #include "ui/calculators/calculatorforms.h"
 #include "ui/calculators/rf/tformmessage.h"
+#include "ui/chart/tformsmithchart.h"
 #include "ui/framework/tformproblem.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
@@ -64,6 +65,10 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     help_ = new HelpViewer(this);
     context_.showHelp = [this](int topic) { help_->ShowTopic(topic); };
     context_.advice = this;
+    context_.calculationChanged = [this] {
+        if (smithChart_)
+            smithChart_->CalculationChanged();
+    };
 
     SetMessageSink(this);
     qApp->installEventFilter(this);
@@ -425,6 +430,8 @@ void TFormMain::FillTabs() {
         if (calculation->Current())
             tabs_->SetTabIndex(tab);
     }
+    // A new, renamed or deleted calculation passes here.
+    context_.NotifyCalculationChanged();
 }
 
 void TFormMain::MarkCurrentType() {

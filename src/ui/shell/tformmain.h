@@ -25,6 +25,7 @@ class TFormAbout;
 class TFormMessage;
 class TFormOptions;
 class TFormProblem;
+class TFormSmithChart;
 class TFormSplash;
 class UserDialogs;
 
@@ -49,9 +50,6 @@ public:
     // user's configuration folder when the program is installed or its folder
     // cannot be written.
     void SetConfigFileName(const QString& path) { configFileName_ = path; }
-    static QString DefaultConfigFileName();
-    static QString ConfigFileNameFor(const QString& programFolder, bool besideProgram,
-                                     const QString& userConfigFolder);
 
     // Published to every calculator through the message utilities.
     void ShowWarning(const QString& text) override;
@@ -81,6 +79,8 @@ public:
     HelpViewer* Help() const { return help_; }
     TFormOptions* Options();
     TFormMessage* Message();
+    // The Smith chart window; nullptr until the user first opens it.
+    TFormSmithChart* SmithChart() const;
     bool IsShutDown() const { return shutDown_; }
 
     void MenuNewWorksheetClick();
@@ -106,6 +106,7 @@ public:
     void MenuDeleteCalculationClick();
     void MenuCalculateClick();
     void MenuClearClick();
+    void MenuSmithChartClick();
     void MenuPreferencesClick();
     void MenuHelpTopicsClick();
     void MenuCompanyClick();
@@ -165,6 +166,7 @@ private:
     TFormAbout* about_ = nullptr;
     TFormMessage* message_ = nullptr; // the antenna calculator's advice
     QPointer<TFormSplash> splash_;    // whose picture the About box shows
+    QPointer<TFormSmithChart> smithChart_; // a window of its own, owned by this one
 
     QSplitter* splitter_ = nullptr;
     int treeWidth_ = 173;

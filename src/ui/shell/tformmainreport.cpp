@@ -20,7 +20,8 @@
 void TFormMain::MenuPrintReportClick() {
     if (!worksheet_ || !config_)
         return;
-    const auto document = ReportDocument(BuildReport(*worksheet_, config_->Precision));
+    const auto document =
+        ReportDocument(BuildReport(*worksheet_, config_->Precision, ReportCharts::WithSmithCharts));
     dialogs_.PrintPreview(this, *document);
 }
 
@@ -45,15 +46,13 @@ void TFormMain::MenuExportReportClick() {
                                  "Choose another file for the report."));
         return;
     }
-    if (QFileInfo::exists(path) &&
-        dialogs_.Ask(this, QStringLiteral("Overwrite file '") + path + QStringLiteral("'?"), false,
-                     UserDialogs::Answer::No) != UserDialogs::Answer::Yes)
-        return;
-    ExportReport(path);
+    if (dialogs_.MayReplace(this, path))
+        ExportReport(path);
 }
 
 bool TFormMain::ExportReport(const QString& path) {
-    const WorksheetReport report = BuildReport(*worksheet_, config_->Precision);
+    const WorksheetReport report =
+        BuildReport(*worksheet_, config_->Precision, ReportCharts::WithSmithCharts);
     const ReportFormat format = ReportFormatForFile(path);
     const bool written = format == ReportFormat::Pdf
                              ? WritePdfReport(path, report)

@@ -1,5 +1,6 @@
 #include "core/calc/networkdesign.h"
 #include "core/calc/smith.h"
+#include "core/text/readingtexts.h"
 #include "core/calc/solved.h"
 
 #include <QtTest>

@@ -3,6 +3,7 @@
 #include "ui/framework/tformproblem.h"
 
 class QLabel;
+class RSchematic;
 
 // The impedance of an antenna from what an Autek RF 1 analyser shows: the
 // frequency, |Z| and the SWR, optionally taken with a resistor and a
@@ -30,6 +31,11 @@ protected:
 
 private:
     void BuildLayout();
+    // The added circuit at the given height: a wire from the analyser's
+    // output to the antenna through the added resistor and the capacitor or
+    // coil (their boxes move into it), in panelExtra_.
+    RSchematic* BuildAddedCircuit(QWidget* resistor, QWidget* reactance, int top,
+                                  int captionHeight);
     // The screen rectangle the advice is centred on: left, top, right, bottom.
     QRect AdviceArea() const;
     void SwitchToAddedCircuit();
