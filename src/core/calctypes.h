@@ -111,6 +111,13 @@ struct TreeSpec {
     const char* caption;
 };
 
+// The room a form's panel takes in the reference font (DejaVu Sans at the
+// default size), in pixels.
+struct PanelSize {
+    int width;
+    int height;
+};
+
 struct CalcTypeInfo {
     int type;
     const char* typeWord;    // "Resistor"; the stem of default calculation names
@@ -124,6 +131,9 @@ struct CalcTypeInfo {
     // A calculator that works both ways between its two fields: the solve
     // of a value typed into field 0, then of one typed into field 1.
     std::vector<SolveSpec> conversions;
+    // The main window sizes its page for the largest form before any form is
+    // built, so that the window keeps its size from one type to another.
+    PanelSize panel;
 };
 
 // The entry of a type number 1 to 20, or nullptr.

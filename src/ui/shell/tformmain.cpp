@@ -219,14 +219,16 @@ void TFormMain::CreateForms(TFormSplash* splash) {
     FitPageToCalculators();
 }
 
-void TFormMain::FitPageToCalculators() {
-    // Each calculator is built once to be measured; the one shown is built
-    // again when it is first needed.
-    QSize largest;
+void TFormMain::FitPageToCalculators(QSize panel) {
+    if (!tabs_)
+        return;
+    QSize largest = tabs_->Page()->minimumSize().expandedTo(panel);
     for (int type = 1; type <= CalcTypeCount; ++type) {
-        std::unique_ptr<TFormProblem> form(CreateCalculatorForm(type, context_));
-        largest = largest.expandedTo(form->PanelMain()->minimumSize());
+        const PanelSize& declared = FindCalcType(type)->panel;
+        largest = largest.expandedTo(QSize(declared.width, declared.height));
     }
+    if (largest == tabs_->Page()->minimumSize())
+        return;
     tabs_->Page()->setMinimumSize(largest);
     tabs_->updateGeometry();
 }
@@ -235,8 +237,11 @@ TFormProblem* TFormMain::Calculator(int type) {
     if (type < 1 || type > CalcTypeCount)
         return nullptr;
     TFormProblem*& calculator = calculatorTable_[size_t(type)];
-    if (!calculator)
+    if (!calculator) {
         calculator = CreateCalculatorForm(type, context_);
+        // In another font than the reference one a form may need more room.
+        FitPageToCalculators(calculator->PanelMain()->minimumSize());
+    }
     return calculator;
 }
 

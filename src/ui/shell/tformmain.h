@@ -136,9 +136,10 @@ private:
     void FormCreate();
     void BuildMenu();
     void BuildTree();
-    // The page fits the largest calculator, so that the window keeps its
-    // size from one type to another.
-    void FitPageToCalculators();
+    // The page fits the largest calculator as the type table declares them
+    // and any panel built, so that the window keeps its size from one type
+    // to another.
+    void FitPageToCalculators(QSize panel = QSize());
     QWidget* BuildHeader(const QString& panelName, const QString& labelName, const QString& text,
                          QLabel** label);
     void FormShow();

@@ -301,7 +301,7 @@ void TestFormProblem::programTextsShowTheirStart_data() {
 
 // Every box of every calculator, shown from the calculation or written by a
 // calculation, a solution shown or not: the edit shows the start of its text,
-// so a long number keeps its sign in view.
+// so a long number keeps its sign in view. Every panel has the size declared.
 void TestFormProblem::programTextsShowTheirStart() {
     QFETCH(int, type);
     MessageRecorder messages;
@@ -312,6 +312,9 @@ void TestFormProblem::programTextsShowTheirStart() {
     context.worksheet = &worksheet;
     context.config = &config;
     std::unique_ptr<TFormProblem> form(CreateCalculatorForm(type, context));
+    // The main window sizes its page by the panels the type table declares.
+    const PanelSize& panel = FindCalcType(type)->panel;
+    QCOMPARE(form->PanelMain()->minimumSize(), QSize(panel.width, panel.height));
     RCalculation calculation;
     form->InitCalculation(calculation);
     for (RField& field : calculation.Fields()) {
