@@ -87,7 +87,8 @@ SolveResult SolveCalculation(RCalculation& calculation, const CalcTypeInfo& info
             calculation.SetSolution(-1);
         }
         ShowWarning(outcome.message);
-        result.kind = outcome.emptiesWritten ? SolveResult::Kind::Emptied : SolveResult::Kind::Refused;
+        result.kind =
+            outcome.emptiesWritten ? SolveResult::Kind::Emptied : SolveResult::Kind::Refused;
         return result;
     case SolverOutcome::Kind::Solved:
         break;

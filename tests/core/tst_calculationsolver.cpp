@@ -68,24 +68,52 @@ void TestCalculationSolver::everySolve_data() {
     QTest::addColumn<QString>("outcome");
     const QString none = QStringLiteral("Error: No solution.");
     const QStringList outcomes = {
-        "1.2|0", "6|0", "6|0",                                 // Resistor
-        "5|0", none, none,                                     // Capacitor
-        "1.2|0", "6|0", "6|0",                                 // Inductor
-        "1.20689655172414|0.517241379310345", "5|5", "5|5",    // Impedance
-        "26525.8238486492|0", "26525.8238486492|0",            // ReactanceC
-        "37.6991118430775|0", "0.238732414637843|0",           // ReactanceI
-        "2.52293577981651|0.743119266055046",                  // LNetwork
-        "4.45283018867925|1.58490566037736", "Error: Imaginary component of Zin must be 0.",
-        "3.29797787104159|0.645555131629149", "2.06420927467301|0.632580261593341", // Pi
-        "9.52293577981651|1.74311926605505", "6.21463414634146|1.66829268292683",   // T
-        "1.767591879244|0",                                                          // SWR
-        "0.609599980492801|0", "6.56168|0", "0.185806069931273|0", "21.527822|0",
-        "0.0566340247026289|0", "70.62892|0", "59.14706|0", "0.0676280444032214|0",
-        "0.90718496|0", "4.40924417441841|0",                               // converters
-        "149.9|0", "149.9|0", "74.95|0", "74.95|0",                         // wavelength, dipole
-        "64.9747334361397|0", "2110.8579925487|0", "2110.8579925487|0",     // Resonant
-        "0.252372299616394|0", "7.09458668766596|0", none, "21.2033016296991|0", // AirCoil
-        none,                                                               // AntImped
+        "1.2|0",
+        "6|0",
+        "6|0", // Resistor
+        "5|0",
+        none,
+        none, // Capacitor
+        "1.2|0",
+        "6|0",
+        "6|0", // Inductor
+        "1.20689655172414|0.517241379310345",
+        "5|5",
+        "5|5", // Impedance
+        "26525.8238486492|0",
+        "26525.8238486492|0", // ReactanceC
+        "37.6991118430775|0",
+        "0.238732414637843|0",                // ReactanceI
+        "2.52293577981651|0.743119266055046", // LNetwork
+        "4.45283018867925|1.58490566037736",
+        "Error: Imaginary component of Zin must be 0.",
+        "3.29797787104159|0.645555131629149",
+        "2.06420927467301|0.632580261593341", // Pi
+        "9.52293577981651|1.74311926605505",
+        "6.21463414634146|1.66829268292683", // T
+        "1.767591879244|0",                  // SWR
+        "0.609599980492801|0",
+        "6.56168|0",
+        "0.185806069931273|0",
+        "21.527822|0",
+        "0.0566340247026289|0",
+        "70.62892|0",
+        "59.14706|0",
+        "0.0676280444032214|0",
+        "0.90718496|0",
+        "4.40924417441841|0", // converters
+        "149.9|0",
+        "149.9|0",
+        "74.95|0",
+        "74.95|0", // wavelength, dipole
+        "64.9747334361397|0",
+        "2110.8579925487|0",
+        "2110.8579925487|0", // Resonant
+        "0.252372299616394|0",
+        "7.09458668766596|0",
+        none,
+        "21.2033016296991|0", // AirCoil
+        none,                 // AntImped
     };
     int row = 0;
     for (int type = 1; type <= CalcTypeCount; ++type) {
@@ -191,18 +219,18 @@ void TestCalculationSolver::failures_data() {
     QTest::addColumn<QString>("warning");
     const int refused = int(SolveResult::Kind::Refused);
     // No L network of the type exists: the elements' answers go.
-    QTest::newRow("design without a network") << 7 << 2 << "50" << "200"
-                                              << int(SolveResult::Kind::Emptied)
-                                              << "Error: No solution found.";
+    QTest::newRow("design without a network")
+        << 7 << 2 << "50"
+        << "200" << int(SolveResult::Kind::Emptied) << "Error: No solution found.";
     // A degenerate root leaves the elements as they were.
-    QTest::newRow("design with a degenerate root") << 7 << 2 << "50" << "50" << refused
-                                                   << "Error: No solution.";
+    QTest::newRow("design with a degenerate root") << 7 << 2 << "50"
+                                                   << "50" << refused << "Error: No solution.";
     // 1.6E299 F is a number, but not in picofarads.
-    QTest::newRow("answer beyond its unit") << 5 << 1 << "1" << "1e-306" << refused
-                                            << "Error: No solution.";
+    QTest::newRow("answer beyond its unit") << 5 << 1 << "1"
+                                            << "1e-306" << refused << "Error: No solution.";
     // An empty box of a calculator that works both ways is no input at all.
-    QTest::newRow("nothing typed") << 16 << -1 << "" << "" << int(SolveResult::Kind::Nothing)
-                                   << "";
+    QTest::newRow("nothing typed") << 16 << -1 << ""
+                                   << "" << int(SolveResult::Kind::Nothing) << "";
 }
 
 void TestCalculationSolver::failures() {
@@ -213,7 +241,8 @@ void TestCalculationSolver::failures() {
     QFETCH(int, kind);
     QFETCH(QString, warning);
     const CalcTypeInfo& info = *FindCalcType(type);
-    const SolveSpec& solve = unknown < 0 ? info.conversions[0] : info.unknowns[size_t(unknown)].solve;
+    const SolveSpec& solve =
+        unknown < 0 ? info.conversions[0] : info.unknowns[size_t(unknown)].solve;
     MessageRecorder messages;
     RCalculation calculation = WithTexts(type, {});
     calculation.Field(solve.reads[0].field).text = first;
@@ -241,11 +270,13 @@ void TestCalculationSolver::offScaleAndAddedCircuit() {
     calculation.SetConfiguration(2);
     QCOMPARE(Solve(calculation, 0).kind, SolveResult::Kind::Refused);
     QCOMPARE(messages.warning,
-             QStringLiteral("Error: Real value for Z of added Resistor did not contain a valid number."));
+             QStringLiteral(
+                 "Error: Real value for Z of added Resistor did not contain a valid number."));
     calculation.Field(3).text = QStringLiteral("10");
     Solve(calculation, 0);
-    QCOMPARE(messages.warning,
-             QStringLiteral("Error: Real value for Z of added Coil did not contain a valid number."));
+    QCOMPARE(
+        messages.warning,
+        QStringLiteral("Error: Real value for Z of added Coil did not contain a valid number."));
     calculation.Field(1).text = QStringLiteral("H");
     calculation.Field(2).text = QStringLiteral("2");
     calculation.Field(4).text = QStringLiteral("20");

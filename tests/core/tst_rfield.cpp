@@ -329,9 +329,12 @@ void TestRField::changeUnit_data() {
     QTest::addColumn<int>("unit");
     QTest::addColumn<bool>("changed");
     QTest::addColumn<QString>("after"); // "text|imag|unit index"
-    QTest::newRow("1500 ohms in K") << "1500" << "-3000" << 1 << true << "1.5|-3|1";
-    QTest::newRow("the unit it has") << "1e3" << "" << 0 << false << "1e3||0";
-    QTest::newRow("no number moves the unit only") << "abc" << "" << 2 << true << "abc||2";
+    QTest::newRow("1500 ohms in K") << "1500"
+                                    << "-3000" << 1 << true << "1.5|-3|1";
+    QTest::newRow("the unit it has") << "1e3"
+                                     << "" << 0 << false << "1e3||0";
+    QTest::newRow("no number moves the unit only") << "abc"
+                                                   << "" << 2 << true << "abc||2";
 }
 
 void TestRField::changeUnit() {
@@ -353,8 +356,8 @@ void TestRField::changeUnit() {
 void TestRField::storeSolutionsAllOrNothing() {
     RCalculation calculation;
     calculation.Fields() = {Field("1"), Field("2", QString(), 1)};
-    QVERIFY(!calculation.StoreSolutions({0, 1}, {{Complex(1), Complex(2)},
-                                                 {Complex(3), Complex(std::nan(""))}}));
+    QVERIFY(!calculation.StoreSolutions(
+        {0, 1}, {{Complex(1), Complex(2)}, {Complex(3), Complex(std::nan(""))}}));
     QCOMPARE(calculation.Field(0).text + calculation.Field(1).text, QStringLiteral("12"));
     QVERIFY(calculation.Field(0).solutions.empty());
     QCOMPARE(calculation.Solution(), -1);

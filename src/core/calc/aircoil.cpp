@@ -69,29 +69,3 @@ Solved CoilTurns(double d, double inductance, double l) {
         return Failure(NoSolutionMessage());
     return ZeroOrPositive(lu == 0, std::sqrt(t));
 }
-
-namespace {
-
-using CoilFunction = Solved (*)(double, double, double);
-
-SolverOutcome SolveCoil(CoilFunction function, const SolverInput& input) {
-    return SolvedAs(function(input.values[0].re, input.values[1].re, input.values[2].re));
-}
-
-} // namespace
-
-SolverOutcome SolveCoilInductance(const SolverInput& input) {
-    return SolveCoil(CoilInductance, input);
-}
-
-SolverOutcome SolveCoilDiameter(const SolverInput& input) {
-    return SolveCoil(CoilDiameter, input);
-}
-
-SolverOutcome SolveCoilLength(const SolverInput& input) {
-    return SolveCoil(CoilLength, input);
-}
-
-SolverOutcome SolveCoilTurns(const SolverInput& input) {
-    return SolveCoil(CoilTurns, input);
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/calc/solved.h"
-#include "core/calc/solver.h"
 
 // A single-layer air-core coil by Wheeler's approximation
 // L[µH] = d²·n² / (18·d + 40·l), with the diameter d and the winding length
@@ -11,9 +10,3 @@ Solved CoilInductance(double diameter, double length, double turns);
 Solved CoilDiameter(double inductance, double length, double turns);
 Solved CoilLength(double diameter, double inductance, double turns);
 Solved CoilTurns(double diameter, double inductance, double length);
-
-// The solvers read the other three in the order of the functions above.
-SolverOutcome SolveCoilInductance(const SolverInput& input);
-SolverOutcome SolveCoilDiameter(const SolverInput& input);
-SolverOutcome SolveCoilLength(const SolverInput& input);
-SolverOutcome SolveCoilTurns(const SolverInput& input);

@@ -42,9 +42,8 @@ CombinationRule RuleOf(int configuration, bool parallelAdds) {
 
 SolverOutcome Combined(const SolverInput& input, bool parallelAdds) {
     const CombinationRule rule = RuleOf(input.configuration, parallelAdds);
-    const QString bothZero = QStringLiteral("Error: ") + input.names[0] +
-                             QStringLiteral(" and ") + input.names[1] +
-                             QStringLiteral(" are both zero.");
+    const QString bothZero = QStringLiteral("Error: ") + input.names[0] + QStringLiteral(" and ") +
+                             input.names[1] + QStringLiteral(" are both zero.");
     return SolvedAs(Combine(rule, input.values[0], input.values[1], bothZero),
                     CombinedUnit(rule, input.units[0], input.units[1]));
 }

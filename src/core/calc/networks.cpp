@@ -133,13 +133,6 @@ LNetworkType LTypeOf(int configuration) {
     return configuration == 0 ? LNetworkType::Z1InSeries : LNetworkType::Z1InParallel;
 }
 
-using PortFunction = Solved (*)(const Complex&, const Complex&, const Complex&, const Complex&);
-
-SolverOutcome SolvePort(PortFunction function, const SolverInput& input) {
-    const std::vector<Complex>& v = input.values;
-    return SolvedAs(function(v[0], v[1], v[2], v[3]));
-}
-
 } // namespace
 
 SolverOutcome SolveLNetworkZout(const SolverInput& input) {
@@ -160,22 +153,7 @@ SolverOutcome SolveLNetworkDesign(const SolverInput& input) {
     SolverOutcome outcome;
     outcome.kind = SolverOutcome::Kind::Solved;
     for (int solution = 0; solution < 2; ++solution)
-        outcome.solutions.push_back({Complex(0, design.x1[solution]), Complex(0, design.x2[solution])});
+        outcome.solutions.push_back(
+            {Complex(0, design.x1[solution]), Complex(0, design.x2[solution])});
     return outcome;
-}
-
-SolverOutcome SolvePiNetworkZout(const SolverInput& input) {
-    return SolvePort(PiNetworkZout, input);
-}
-
-SolverOutcome SolvePiNetworkZin(const SolverInput& input) {
-    return SolvePort(PiNetworkZin, input);
-}
-
-SolverOutcome SolveTNetworkZout(const SolverInput& input) {
-    return SolvePort(TNetworkZout, input);
-}
-
-SolverOutcome SolveTNetworkZin(const SolverInput& input) {
-    return SolvePort(TNetworkZin, input);
 }

@@ -36,14 +36,10 @@ Solved PiNetworkZin(const Complex& zout, const Complex& z1, const Complex& z2, c
 Solved TNetworkZout(const Complex& zin, const Complex& z1, const Complex& z2, const Complex& z3);
 Solved TNetworkZin(const Complex& zout, const Complex& z1, const Complex& z2, const Complex& z3);
 
-// The solvers (configuration 0 puts Z1 in series). Zout reads Zin, Z1, Z2
-// (and Z3); Zin reads Zout and the elements. The L network's design reads
-// Zout, then Zin, and writes Z1 and Z2 as two solutions; a design that finds
-// no network of the type empties them.
+// The L network's solvers (configuration 0 puts Z1 in series): Zout reads
+// Zin, Z1, Z2; Zin reads Zout, Z1, Z2. The design reads Zout, then Zin, and
+// writes Z1 and Z2 as two solutions; a design that finds no network of the
+// type empties them.
 SolverOutcome SolveLNetworkZout(const SolverInput& input);
 SolverOutcome SolveLNetworkZin(const SolverInput& input);
 SolverOutcome SolveLNetworkDesign(const SolverInput& input);
-SolverOutcome SolvePiNetworkZout(const SolverInput& input);
-SolverOutcome SolvePiNetworkZin(const SolverInput& input);
-SolverOutcome SolveTNetworkZout(const SolverInput& input);
-SolverOutcome SolveTNetworkZin(const SolverInput& input);

@@ -39,15 +39,3 @@ Solved ResonantInductance(double frequency, double capacitance) {
 Solved ResonantCapacitance(double frequency, double inductance) {
     return InverseOfTuning(frequency, inductance * 1e6, 1e-12);
 }
-
-SolverOutcome SolveResonantFrequency(const SolverInput& input) {
-    return SolvedAs(ResonantFrequency(input.values[0].re, input.values[1].re));
-}
-
-SolverOutcome SolveResonantInductance(const SolverInput& input) {
-    return SolvedAs(ResonantInductance(input.values[0].re, input.values[1].re));
-}
-
-SolverOutcome SolveResonantCapacitance(const SolverInput& input) {
-    return SolvedAs(ResonantCapacitance(input.values[0].re, input.values[1].re));
-}

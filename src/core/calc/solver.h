@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 // The one shape of every calculator's arithmetic as the type table calls it.
@@ -40,3 +42,31 @@ using Solver = SolverOutcome (*)(const SolverInput& input);
 // One value written into the one field solved for, or the failure.
 SolverOutcome SolvedAs(const Solved& solved, int unit = -1);
 SolverOutcome FailedWith(const QString& message, bool emptiesWritten = false);
+
+namespace solver_detail {
+
+template <typename T> T ValueAs(const Complex& value);
+template <> inline double ValueAs<double>(const Complex& value) {
+    return value.re;
+}
+template <> inline Complex ValueAs<Complex>(const Complex& value) {
+    return value;
+}
+
+template <typename... Args, size_t... Read>
+Solved Call(Solved (*function)(Args...), const SolverInput& input, std::index_sequence<Read...>) {
+    return function(ValueAs<std::decay_t<Args>>(input.values[Read])...);
+}
+
+template <typename... Args> constexpr size_t ArityOf(Solved (*)(Args...)) {
+    return sizeof...(Args);
+}
+
+} // namespace solver_detail
+
+// The solver of a function that takes the values read in their order: a
+// real parameter takes the value's real part, a complex one the value.
+template <auto function> SolverOutcome SolveWith(const SolverInput& input) {
+    return SolvedAs(solver_detail::Call(
+        function, input, std::make_index_sequence<solver_detail::ArityOf(function)>()));
+}

@@ -253,9 +253,9 @@ void NetworkPaths(ChartBuilder& builder) {
         return;
     const NetworkElements elements = ReadElements(builder, elementCount);
     const NetworkPort towards = unknown == UnknownZin ? NetworkPort::Input : NetworkPort::Output;
-    const NodeChain chain =
-        elements.ok ? NetworkChain(network, calculation, towards, termination, elements)
-                    : NodeChain();
+    const NodeChain chain = elements.ok
+                                ? NetworkChain(network, calculation, towards, termination, elements)
+                                : NodeChain();
     if (!chain.ok) {
         // What there is: the load alone, and why.
         builder.Note(chain.message);

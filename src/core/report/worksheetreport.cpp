@@ -32,7 +32,7 @@ QString Visible(const QString& text) {
 }
 
 ReportQuantity QuantityOf(const QString& label, const RField& field, bool complex, int precision,
-                        const QString& role) {
+                          const QString& role) {
     ReportQuantity quantity;
     quantity.label = label;
     quantity.real = Visible(field.FormatReal(precision));
@@ -95,7 +95,7 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
             if (k == solution)
                 role += QStringLiteral(" (shown)");
             entry.quantities << QuantityOf(label + QStringLiteral(" (Solution %1)").arg(k + 1),
-                                         field.solutions[size_t(k)], complex, precision, role);
+                                           field.solutions[size_t(k)], complex, precision, role);
         }
     }
     return entry;
@@ -109,7 +109,8 @@ ReportCalculation DescribeForeign(const RCalculation& calculation, int precision
     for (int i = 0; i < calculation.FieldCount(); ++i) {
         const RField& field = calculation.Field(i);
         entry.quantities << QuantityOf(QStringLiteral("Field %1").arg(i + 1), field,
-                                     !field.imagText.isEmpty(), precision, QStringLiteral("input"));
+                                       !field.imagText.isEmpty(), precision,
+                                       QStringLiteral("input"));
     }
     return entry;
 }

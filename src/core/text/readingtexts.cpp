@@ -1,8 +1,8 @@
 #include "core/text/readingtexts.h"
 
+#include "core/calc/numbertext.h"
 #include "core/calc/smith.h"
 #include "core/calc/swr.h"
-#include "core/calc/numbertext.h"
 
 #include <algorithm>
 #include <cmath>

@@ -252,8 +252,8 @@ TypeCatalog TFormMain::Catalog() const {
 
 TFormOptions* TFormMain::Options() {
     if (!options_) {
-        options_ =
-            new TFormOptions(dialogs_, [this](int topic) { help_->ShowTopic(topic); }, this);
+        options_ = new TFormOptions(
+            dialogs_, [this](int topic) { help_->ShowTopic(topic); }, this);
         options_->setObjectName(QStringLiteral("FormOptions"));
     }
     return options_;
@@ -266,8 +266,8 @@ TFormMessage* TFormMain::Message() {
     return message_;
 }
 
-void TFormMain::ShowAdvice(int kind, const QString& first, const QString& second, int left,
-                           int top, int right, int bottom) {
+void TFormMain::ShowAdvice(int kind, const QString& first, const QString& second, int left, int top,
+                           int right, int bottom) {
     Message()->ShowAdvice(kind, first, second, left, top, right, bottom);
 }
 

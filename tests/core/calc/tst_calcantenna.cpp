@@ -141,8 +141,7 @@ void TestCalcAntenna::solve() {
         QCOMPARE(outcome.kind, AntennaOutcome::Kind::Failure);
     } else if (advice != 0) {
         QCOMPARE(outcome.kind, AntennaOutcome::Kind::Advice);
-        const AdviceQuote quote =
-            QuoteOfAdvice(outcome.advice, swrText, outcome.r, outcome.x1, 8);
+        const AdviceQuote quote = QuoteOfAdvice(outcome.advice, swrText, outcome.r, outcome.x1, 8);
         QCOMPARE(quote.first, first);
         QCOMPARE(quote.second, second);
     } else {

@@ -95,8 +95,9 @@ void TFormCombination::BuildSchematic() {
     QWidget* type = AddConfigurationGroup(
         QStringLiteral("GroupType"), QStringLiteral("Type"),
         {QStringLiteral("RadioParallel"), QStringLiteral("RadioSeries")}, {inputX, groupsY});
-    QWidget* unknown = AddUnknownGroup({"Radio" + stems_[2], "Radio" + stems_[0], "Radio" + stems_[1]},
-                                       {inputX + type->width() + 16, groupsY});
+    QWidget* unknown =
+        AddUnknownGroup({"Radio" + stems_[2], "Radio" + stems_[0], "Radio" + stems_[1]},
+                        {inputX + type->width() + 16, groupsY});
     type->resize(type->width(), unknown->height());
 
     const int width = std::max(resultX + w, outputX + 16) + 16;

@@ -18,8 +18,7 @@ void TFormReactance::BuildLayout() {
     // Declared at the origin first; placed once their size is known.
     QWidget* frequency = AddBox(TypeBox(1, QStringLiteral("F"), {}));
     QWidget* element = AddBox(TypeBox(0, elementStem, {}));
-    QWidget* reactance =
-        AddBox(TypeBox(2, reactanceStem, {}, QStringLiteral("ImageOhm1"), true));
+    QWidget* reactance = AddBox(TypeBox(2, reactanceStem, {}, QStringLiteral("ImageOhm1"), true));
     const int w = std::max({frequency->width(), element->width(), reactance->width()});
     const int h = std::max({frequency->height(), element->height(), reactance->height()});
 
