@@ -8,6 +8,7 @@
 #include "core/report/reportformats.h"
 #include "core/report/worksheetreport.h"
 #include "core/rworksheet.h"
+#include "core/standardseriessetting.h"
 #include "core/worksheetrepair.h"
 #include "ui/shell/tformmain.h"
 
@@ -134,8 +135,10 @@ int RunCommandLine(int argc, char** argv) {
     }
     RepairWorksheet(worksheet, catalog);
 
+    // The standard parts of the user's preference, as the window shows them.
     const QByteArray bytes =
-        ReportAs(chosen, BuildReport(worksheet, config.Precision, ReportCharts::WithSmithCharts));
+        ReportAs(chosen, BuildReport(worksheet, config.Precision, ReportCharts::WithSmithCharts,
+                                     ReadStandardSeries()));
     if (outputName.isEmpty()) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly) || !Writes(out, bytes))

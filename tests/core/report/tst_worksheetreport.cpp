@@ -1,5 +1,6 @@
 #include "samplesheet.h"
 
+#include "core/designfrequency.h"
 #include "core/report/reportfile.h"
 #include "core/report/reportformats.h"
 #include "core/report/worksheetreport.h"
@@ -14,6 +15,10 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void formats_data();
     void formats();
+    void componentLines_data();
+    void componentLines();
+    void componentLinesFollowTheSeries();
+    void partsListIsCleaned();
     void awkwardTexts_data();
     void awkwardTexts();
     void csvCells_data();
@@ -88,11 +93,19 @@ void TestWorksheetReport::formats_data() {
 }
 
 // Every type once, compared byte for byte with a report checked by hand.
+// Without its component lines the report is what it was before there were
+// any: a worksheet without lines gives the same bytes.
 void TestWorksheetReport::formats() {
     QFETCH(QString, file);
     RWorksheet sheet;
     FillSampleSheet(sheet);
-    const WorksheetReport report = BuildReport(sheet, 8);
+    WorksheetReport report = BuildReport(sheet, 8);
+    QCOMPARE(report.parts.size(), 4);
+    for (ReportCalculation& calculation : report.calculations) {
+        for (ReportQuantity& quantity : calculation.quantities)
+            quantity.component.clear();
+    }
+    report.parts.clear();
     const QByteArray actual = file.endsWith(".txt")    ? ReportAsText(report)
                               : file.endsWith(".html") ? ReportAsHtml(report)
                                                        : ReportAsCsv(report);
@@ -102,6 +115,117 @@ void TestWorksheetReport::formats() {
             dump.write(actual);
         QFAIL(qPrintable(QStringLiteral("differs; written to ") + dump.fileName()));
     }
+}
+
+namespace {
+
+// The sample with its L network designed at 7.1 MHz.
+WorksheetReport SampleWithDesignFrequency(ESeries series) {
+    RWorksheet sheet;
+    FillSampleSheet(sheet);
+    SetDesignFrequency(sheet.At(sheet.FindSelected(7))->Extras(), {QStringLiteral("7.1"), 2});
+    return BuildReport(sheet, 8, ReportCharts::Without, series);
+}
+
+} // namespace
+
+void TestWorksheetReport::componentLines_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("snippets");
+    QTest::newRow("text")
+        << "text"
+        << QStringList{"  Z1                0      100        Ω     result\n"
+                       "                    L = 2.2416189 µH  E12: 2.2 µH (−1.9 %)\n"
+                       "  Z1 (Solution 1)   0      -100       Ω     solution 1\n"
+                       "                    C = 224.16189 pF  E12: 220 pF (−1.9 %)\n",
+                       "  Z2 (Solution 1)   0      166.66667  Ω     solution 1\n"
+                       "                    L = 3.7360315 µH  E12: 3.9 µH (+4.4 %)\n",
+                       "  Zout              200    100        Ω     input\n"
+                       "  Design frequency  7.1               MHz   input\n\nPiNetwork1",
+                       "E12: 270 pF (−5.5 %)\n\nParts list\n"
+                       "  Calculation  Element                 Value                              "
+                       "Standard part\n"
+                       "  Resistor1    Result                  R = 95.652174 Ω                    "
+                       "E12: 100 Ω (+4.5 %)  pair: 2.2 kΩ ∥ 100 Ω (0 %)\n"
+                       "  Inductor1    L1                      L = 10 µH                          "
+                       "E12: 10 µH (0 %)\n"
+                       "  LNetwork1    Z1 (Solution 1)         C = 224.16189 pF                   "
+                       "E12: 220 pF (−1.9 %)\n"
+                       "  LNetwork1    Z1 (Solution 2)         L = 2.2416189 µH                   "
+                       "E12: 2.2 µH (−1.9 %)\n"
+                       "  LNetwork1    Z2 (Solution 1)         L = 3.7360315 µH                   "
+                       "E12: 3.9 µH (+4.4 %)\n"
+                       "  LNetwork1    Z2 (Solution 2)         C = 224.16189 pF                   "
+                       "E12: 220 pF (−1.9 %)\n"
+                       "  AntImped1    Impedance (Solution 1)  R = 36.153846 Ω  C = 14.570523 nF  "
+                       "E12: 15 nF (+2.9 %)\n"
+                       "  AntImped1    Impedance (Solution 2)  R = 36.153846 Ω  C = 285.69653 pF  "
+                       "E12: 270 pF (−5.5 %)\n"};
+    QTest::newRow("html")
+        << "html"
+        << QStringList{
+               "span.type { font-weight: normal; color: #444; }\n"
+               "tr.component td { font-weight: normal; font-style: italic; }\n</style>",
+               "<td>result</td></tr>\n<tr class=\"component\"><td></td><td colspan=\"3\">E12: "
+               "100 Ω (+4.5 %)  pair: 2.2 kΩ ∥ 100 Ω (0 %)</td></tr>\n",
+               "<td>solution 1</td></tr>\n<tr class=\"component\"><td></td><td "
+               "colspan=\"4\">C = 224.16189 pF  E12: 220 pF (−1.9 %)</td></tr>\n",
+               "<tr><td>Design frequency</td><td class=\"number\">7.1</td><td "
+               "class=\"number\"></td><td>MHz</td><td>input</td></tr>\n</table>\n",
+               "</div>\n<div class=\"parts\">\n<h2>Parts list</h2>\n<table>\n"
+               "<tr><th>Calculation</th><th>Element</th><th>Value</th><th>Standard "
+               "part</th></tr>\n<tr><td>Resistor1</td><td>Result</td><td>R = 95.652174 "
+               "Ω</td><td>E12: 100 Ω (+4.5 %)  pair: 2.2 kΩ ∥ 100 Ω (0 %)</td></tr>\n",
+               "<tr><td>AntImped1</td><td>Impedance (Solution 2)</td><td>R = 36.153846 Ω  C = "
+               "285.69653 pF</td><td>E12: 270 pF (−5.5 %)</td></tr>\n</table>\n</div>\n"
+               "</body>\n</html>\n"};
+    QTest::newRow("csv")
+        << "csv"
+        << QStringList{
+               "\r\nLNetwork1,L Network,Z1,0,100,Ω,result\r\n"
+               "LNetwork1,L Network,Z1,L = 2.2416189 µH  E12: 2.2 µH (−1.9 %),,,component\r\n"
+               "LNetwork1,L Network,Z1 (Solution 1),0,-100,Ω,solution 1\r\n",
+               "\r\nLNetwork1,L Network,Design frequency,7.1,,MHz,input\r\n",
+               "\r\n\r\ncalculation,element,value,standard part\r\n"
+               "Resistor1,Result,R = 95.652174 Ω,E12: 100 Ω (+4.5 %)  pair: 2.2 kΩ ∥ 100 Ω "
+               "(0 %)\r\nInductor1,L1,L = 10 µH,E12: 10 µH (0 %)\r\n"
+               "LNetwork1,Z1 (Solution 1),C = 224.16189 pF,E12: 220 pF (−1.9 %)\r\n",
+               "AntImped1,Impedance (Solution 2),R = 36.153846 Ω  C = 285.69653 pF,E12: 270 pF "
+               "(−5.5 %)\r\n"};
+}
+
+// The lines beneath their quantities, the design frequency they are worked
+// out at, and the parts list at the end, in every format.
+void TestWorksheetReport::componentLines() {
+    QFETCH(QString, format);
+    QFETCH(QStringList, snippets);
+    const WorksheetReport report = SampleWithDesignFrequency(ESeries::E12);
+    const QString actual = QString::fromUtf8(ReportAs(format == "html"  ? ReportFormat::Html
+                                                      : format == "csv" ? ReportFormat::Csv
+                                                                        : ReportFormat::Text,
+                                                      report));
+    for (const QString& snippet : snippets)
+        QVERIFY2(actual.contains(snippet), qPrintable(snippet));
+    QVERIFY(actual.endsWith(snippets.last())); // the parts list ends the report
+}
+
+void TestWorksheetReport::componentLinesFollowTheSeries() {
+    const WorksheetReport report = SampleWithDesignFrequency(ESeries::E24);
+    QCOMPARE(report.parts.value(0).part,
+             QStringLiteral("E24: 100 Ω (+4.5 %)  pair: 2.2 kΩ ∥ 100 Ω (0 %)"));
+}
+
+// A name from a file reaches the parts list as safely as the tables.
+void TestWorksheetReport::partsListIsCleaned() {
+    RWorksheet sheet = OneResistor(QStringLiteral("=1+2<b>\x1b[31m"), QString());
+    sheet.At(0)->Field(2).text = QStringLiteral("2950");
+    const WorksheetReport report = BuildReport(sheet, 8, ReportCharts::Without, ESeries::E24);
+    const QString name = "=1+2<b>" + QString(QChar::ReplacementCharacter) + "[31m";
+    const QList<QStringList> rows = ParseCsv(QString::fromUtf8(ReportAsCsv(report)));
+    QCOMPARE(rows.last(), (QStringList{"'" + name, "Result", "R = 2.95 kΩ",
+                                       "E24: 3.0 kΩ (+1.7 %)  pair: 2.2 kΩ + 750 Ω (0 %)"}));
+    QVERIFY(ReportAsHtml(report).contains("<tr><td>" + name.toHtmlEscaped().toUtf8() + "</td>"));
+    QVERIFY(ReportAsText(report).contains("\n  " + name.toUtf8() + "  Result"));
 }
 
 void TestWorksheetReport::awkwardTexts_data() {
