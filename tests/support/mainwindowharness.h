@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/testsettings.h"
+
 #include "core/calctypes.h"
 #include "core/messages.h"
 #include "core/rcalculation.h"
@@ -216,6 +218,7 @@ public:
     // Shows the window for the first time; it becomes the active window so
     // that its shortcuts and the keyboard focus work.
     bool Start() {
+        UseTestSettings();
         window_->SetConfigFileName(ConfigPath());
         window_->CreateForms();
         window_->show();

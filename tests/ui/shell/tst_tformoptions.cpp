@@ -1,11 +1,15 @@
+#include "support/testsettings.h"
+
 #include "core/messages.h"
 #include "core/rconfig.h"
+#include "core/standardseriessetting.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/shell/rcolorswatch.h"
 #include "ui/shell/tformoptions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,7 +109,10 @@ class TestFormOptions : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale::c());
+        settingsFile = UseTestSettings() + QStringLiteral("/Quillmarsh/Kelvo.conf");
+    }
     void init();
     void cleanup();
 
@@ -142,6 +149,8 @@ private slots:
     void escapeCancels();
     void enterPressesOk();
     void nothingClipped();
+    void standardValues_data();
+    void standardValues();
 
 private:
     template <class T> T* Child(const QString& name) const { return form->findChild<T*>(name); }
@@ -157,6 +166,7 @@ private:
     std::unique_ptr<TFormOptions> form;
     QList<int> helpCalls;
     RConfig config;
+    QString settingsFile;
 };
 
 void TestFormOptions::init() {
@@ -166,6 +176,7 @@ void TestFormOptions::init() {
     helpCalls.clear();
     form = std::make_unique<TFormOptions>(*dialogs, [this](int context) { helpCalls << context; });
     config = RConfig();
+    QFile::remove(settingsFile);
 }
 
 void TestFormOptions::cleanup() {
@@ -719,6 +730,57 @@ void TestFormOptions::nothingClipped() {
                 QVERIFY2(widget->width() >= widget->sizeHint().width(), qPrintable(what));
         }
     }
+}
+
+void TestFormOptions::standardValues_data() {
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("steps"); // down the list from the stored series
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("expected");
+    const auto row = [](const char* tag, ESeries stored, int steps, const char* button,
+                        ESeries expected) {
+        QTest::newRow(tag) << int(stored) << steps << button << int(expected);
+    };
+    row("OK stores", ESeries::E12, 3, "ButtonOK", ESeries::E96);
+    row("OK stores the coarsest", ESeries::E192, -5, "ButtonOK", ESeries::E6);
+    row("Cancel keeps", ESeries::E24, 2, "ButtonCancel", ESeries::E24);
+    row("Reset stores E12 at once, past Cancel", ESeries::E48, 1, "ButtonReset", ESeries::E12);
+}
+
+// The series of the standard parts beside the precision: loaded from the
+// user's settings, stored by OK alone.
+void TestFormOptions::standardValues() {
+    QFETCH(int, stored);
+    QFETCH(int, steps);
+    QFETCH(QString, button);
+    QFETCH(int, expected);
+    auto* combo = Child<QComboBox>(QStringLiteral("ComboStandardValues"));
+    QVERIFY(Child<QWidget>(QStringLiteral("GroupCalculations"))->isAncestorOf(combo));
+    QCOMPARE(combo->accessibleName(), QStringLiteral("Standard values"));
+    QCOMPARE(Child<QLabel>(QStringLiteral("LabelStandardValues"))->buddy(), combo);
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    QCOMPARE(items, (QStringList{"E6 (20 %)", "E12 (10 %)", "E24 (5 %)", "E48 (2 %)", "E96 (1 %)",
+                                 "E192 (0.5 %)"}));
+    form->Load(config);
+    QCOMPARE(combo->currentText(), QStringLiteral("E12 (10 %)")); // nothing stored yet
+
+    StoreStandardSeries(ESeries(stored));
+    form->Load(config);
+    ShowActive();
+    QCOMPARE(combo->currentText(), items[stored]);
+    combo->setFocus();
+    for (int i = 0; i < std::abs(steps); ++i)
+        QTest::keyClick(combo, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(combo->currentIndex(), stored + steps);
+    QCOMPARE(int(ReadStandardSeries()), stored); // nothing stored before OK
+    dialogs->answers << UserDialogs::Answer::Yes;
+    QTest::mouseClick(Child<QPushButton>(button), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(QStringLiteral("ButtonCancel")), Qt::LeftButton);
+    QCOMPARE(int(ReadStandardSeries()), expected);
+    form->Load(config);
+    QCOMPARE(combo->currentText(), items[expected]);
 }
 
 QTEST_MAIN(TestFormOptions)
