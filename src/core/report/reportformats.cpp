@@ -71,12 +71,16 @@ QString ChartHtml(const ReportCalculation& calculation, int index, ChartEmbeddin
            QStringLiteral("</div>\n");
 }
 
-QString Cells(const char* tag, const QStringList& texts) {
-    const QString open = QStringLiteral("<%1>").arg(QLatin1String(tag));
-    const QString close = QStringLiteral("</%1>").arg(QLatin1String(tag));
+// The pieces of a component line stand two spaces apart, which a page
+// would fold into one.
+QString SpacedHtml(const QString& text) {
+    return HtmlEscaped(text).replace(QStringLiteral("  "), QStringLiteral("&nbsp; "));
+}
+
+QString Cells(const QStringList& texts) {
     QString cells;
     for (const QString& text : texts)
-        cells += open + HtmlEscaped(text) + close;
+        cells += QStringLiteral("<td>") + SpacedHtml(text) + QStringLiteral("</td>");
     return cells;
 }
 
@@ -102,17 +106,25 @@ QString QuantitiesHtml(const ReportCalculation& calculation) {
         if (!quantity.component.isEmpty())
             out += QStringLiteral("<tr class=\"component\"><td></td><td colspan=\"%1\">")
                        .arg(complex ? 4 : 3) +
-                   HtmlEscaped(quantity.component) + QStringLiteral("</td></tr>\n");
+                   SpacedHtml(quantity.component) + QStringLiteral("</td></tr>\n");
     }
     return out + QStringLiteral("</table>\n");
 }
 
+// Across the page, so that a standard part and its pair keep to one line
+// where they can (the columns' shares give the width on paper too).
 QString PartsHtml(const QList<ReportPart>& parts) {
-    QString out = QStringLiteral("<div class=\"parts\">\n<h2>Parts list</h2>\n<table>\n<tr>") +
-                  Cells("th", PartsHeader()) + QStringLiteral("</tr>\n");
+    static const int shares[] = {21, 17, 27, 35};
+    QString out =
+        QStringLiteral("<div class=\"parts\">\n<h2>Parts list</h2>\n<table width=\"100%\">\n<tr>");
+    const QStringList header = PartsHeader();
+    for (int i = 0; i < header.size(); ++i)
+        out += QStringLiteral("<th width=\"%1%\">").arg(shares[i]) + header[i] +
+               QStringLiteral("</th>");
+    out += QStringLiteral("</tr>\n");
     for (const ReportPart& part : parts)
         out += QStringLiteral("<tr>") +
-               Cells("td", {part.calculation, part.element, part.value, part.part}) +
+               Cells({part.calculation, part.element, part.value, part.part}) +
                QStringLiteral("</tr>\n");
     return out + QStringLiteral("</table>\n</div>\n");
 }

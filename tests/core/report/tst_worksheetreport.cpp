@@ -167,16 +167,17 @@ void TestWorksheetReport::componentLines_data() {
                "span.type { font-weight: normal; color: #444; }\n"
                "tr.component td { font-weight: normal; font-style: italic; }\n</style>",
                "<td>result</td></tr>\n<tr class=\"component\"><td></td><td colspan=\"3\">E12: "
-               "100 Ω (+4.5 %)  pair: 2.2 kΩ ∥ 100 Ω (0 %)</td></tr>\n",
+               "100 Ω (+4.5 %)&nbsp; pair: 2.2 kΩ ∥ 100 Ω (0 %)</td></tr>\n",
                "<td>solution 1</td></tr>\n<tr class=\"component\"><td></td><td "
-               "colspan=\"4\">C = 224.16189 pF  E12: 220 pF (−1.9 %)</td></tr>\n",
+               "colspan=\"4\">C = 224.16189 pF&nbsp; E12: 220 pF (−1.9 %)</td></tr>\n",
                "<tr><td>Design frequency</td><td class=\"number\">7.1</td><td "
                "class=\"number\"></td><td>MHz</td><td>input</td></tr>\n</table>\n",
-               "</div>\n<div class=\"parts\">\n<h2>Parts list</h2>\n<table>\n"
-               "<tr><th>Calculation</th><th>Element</th><th>Value</th><th>Standard "
-               "part</th></tr>\n<tr><td>Resistor1</td><td>Result</td><td>R = 95.652174 "
-               "Ω</td><td>E12: 100 Ω (+4.5 %)  pair: 2.2 kΩ ∥ 100 Ω (0 %)</td></tr>\n",
-               "<tr><td>AntImped1</td><td>Impedance (Solution 2)</td><td>R = 36.153846 Ω  C = "
+               "</div>\n<div class=\"parts\">\n<h2>Parts list</h2>\n<table width=\"100%\">\n"
+               "<tr><th width=\"21%\">Calculation</th><th width=\"17%\">Element</th><th "
+               "width=\"27%\">Value</th><th width=\"35%\">Standard part</th></tr>\n"
+               "<tr><td>Resistor1</td><td>Result</td><td>R = 95.652174 "
+               "Ω</td><td>E12: 100 Ω (+4.5 %)&nbsp; pair: 2.2 kΩ ∥ 100 Ω (0 %)</td></tr>\n",
+               "<tr><td>AntImped1</td><td>Impedance (Solution 2)</td><td>R = 36.153846 Ω&nbsp; C = "
                "285.69653 pF</td><td>E12: 270 pF (−5.5 %)</td></tr>\n</table>\n</div>\n"
                "</body>\n</html>\n"};
     QTest::newRow("csv")
