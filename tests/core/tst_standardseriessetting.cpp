@@ -9,57 +9,43 @@ class TestStandardSeriesSetting : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { folder_ = UseTestSettings(); }
-    void init() { QFile::remove(File()); }
-    void nothingStoredIsE12();
-    void roundTrip_data();
-    void roundTrip();
-    void unknownNameIsE12_data();
-    void unknownNameIsE12();
+    void initTestCase() { file_ = UseTestSettings() + QStringLiteral("/Quillmarsh/Kelvo.conf"); }
+    void storedByName();
+    void readByName_data();
+    void readByName();
 
 private:
-    QString File() const { return folder_ + QStringLiteral("/Quillmarsh/Kelvo.conf"); }
-    QString folder_;
+    QString file_;
 };
 
-void TestStandardSeriesSetting::nothingStoredIsE12() {
-    QCOMPARE(ReadStandardSeries(), ESeries::E12);
-    QVERIFY(!QFileInfo::exists(File()));
-}
-
-void TestStandardSeriesSetting::roundTrip_data() {
-    QTest::addColumn<int>("series");
-    QTest::addColumn<QByteArray>("line");
-    for (ESeries series : AllESeries())
-        QTest::newRow(qPrintable(ESeriesName(series)))
-            << int(series) << "StandardValues=" + ESeriesName(series).toLatin1();
-}
-
-// Stored by name in the file, where the next start of the program reads it.
-void TestStandardSeriesSetting::roundTrip() {
-    QFETCH(int, series);
-    QFETCH(QByteArray, line);
-    StoreStandardSeries(ESeries(series));
-    QFile file(File());
+// By name in the file, where the next start of the program reads it.
+void TestStandardSeriesSetting::storedByName() {
+    for (ESeries series : AllESeries()) {
+        StoreStandardSeries(series);
+        QCOMPARE(ReadStandardSeries(), series);
+    }
+    QFile file(file_);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), "[Preferences]\n" + line + "\n");
-    QCOMPARE(int(ReadStandardSeries()), series);
+    QCOMPARE(file.readAll(), QByteArray("[Preferences]\nStandardValues=E192\n"));
 }
 
-void TestStandardSeriesSetting::unknownNameIsE12_data() {
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("empty") << "";
-    QTest::newRow("no such series") << "E13";
-    QTest::newRow("lower case") << "e24";
-    QTest::newRow("a number") << "24";
+void TestStandardSeriesSetting::readByName_data() {
+    QTest::addColumn<QString>("stored"); // "-": nothing stored
+    QTest::addColumn<int>("series");
+    for (const char* stored : {"-", "", "E13", "e24", "24"}) // anything else is E12
+        QTest::newRow(stored) << stored << int(ESeries::E12);
+    QTest::newRow("E96") << "E96" << int(ESeries::E96);
 }
 
-void TestStandardSeriesSetting::unknownNameIsE12() {
+void TestStandardSeriesSetting::readByName() {
     QFETCH(QString, stored);
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quillmarsh"),
-              QStringLiteral("Kelvo"))
-        .setValue(QStringLiteral("Preferences/StandardValues"), stored);
-    QCOMPARE(ReadStandardSeries(), ESeries::E12);
+    QFETCH(int, series);
+    QFile::remove(file_);
+    QSettings settings(file_, QSettings::IniFormat);
+    if (stored != "-")
+        settings.setValue(QStringLiteral("Preferences/StandardValues"), stored);
+    settings.sync();
+    QCOMPARE(int(ReadStandardSeries()), series);
 }
 
 QTEST_GUILESS_MAIN(TestStandardSeriesSetting)
