@@ -53,11 +53,7 @@ build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 run: build
-	@if [ -x $(BUILD_DIR)/src/app/kelvo ]; then \
-	    $(BUILD_DIR)/src/app/kelvo $(FILE); \
-	else \
-	    echo "Kelvo is built, but there is no main window yet."; \
-	fi
+	$(BUILD_DIR)/src/app/kelvo $(FILE)
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)

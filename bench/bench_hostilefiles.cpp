@@ -1,14 +1,15 @@
 // Reads files made to exhaust the readers: counts as large as a reader
 // allows, solutions nested as deep and as wide as allowed, sparse gigabyte
-// files (nothing real is written) and files of the smallest records. Prints
-// for each the time it took and the peak memory it added, and fails when a
-// file takes a second or more, adds 100 MB or more, or is not refused with
-// the reader's own message.
+// files (nothing real is written), files of the smallest records, and what is
+// not a file at all (a device that never ends, a FIFO nobody writes to).
+// Prints for each the time it took and the peak memory it added, and fails
+// when a file takes a second or more, adds 100 MB or more, or is not refused
+// with the reader's own message.
 
 #include "support/filebytes.h"
+#include "support/messagerecorder.h"
 
 #include "core/calctypes.h"
-#include "core/messages.h"
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
 
@@ -20,6 +21,7 @@
 #include <cstdio>
 #include <functional>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,16 +30,6 @@ using namespace FileBytes;
 namespace {
 
 constexpr qint64 MiB = qint64(1) << 20;
-
-// The last message a reader gave.
-class LastMessage final : public MessageSink {
-public:
-    void ShowBox(MessageBoxKind, const QString& text) override { last = text; }
-    void ShowWarning(const QString&) override {}
-    void ClearWarning() override {}
-    void Terminate() override {}
-    QString last;
-};
 
 // Kilobytes of the process's resident set: now ("VmRSS") or at its peak
 // ("VmHWM"); -1 where the system does not say.
@@ -74,6 +66,10 @@ QString MakeFile(const QString& path, const QByteArray& head, qint64 size,
     return path;
 }
 
+QString Fifo(const QString& path) {
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
+}
+
 // Field records nested `depth` levels below this one, each with the most
 // solutions a field may have, depth first, until `bytes` reaches `size`.
 void NestedSolutions(QByteArray& bytes, qint64 size, int depth) {
@@ -98,8 +94,8 @@ struct Outcome {
     char message[200] = {};
 };
 
-Outcome Measure(const Case& c, const CalculatorCatalog& catalog, LastMessage& messages) {
-    messages.last.clear();
+Outcome Measure(const Case& c, const CalculatorCatalog& catalog, MessageRecorder& messages) {
+    messages.Reset();
     ResetPeak();
     const long before = StatusKilobytes("VmRSS:");
     QElapsedTimer timer;
@@ -118,8 +114,9 @@ Outcome Measure(const Case& c, const CalculatorCatalog& catalog, LastMessage& me
     const long peak = StatusKilobytes("VmHWM:");
     if (before >= 0 && peak >= 0)
         outcome.addedMb = (peak - before) / 1024.0;
-    outcome.refused = !outcome.read && !messages.last.isEmpty();
-    const QByteArray message = outcome.read ? QByteArray("(read)") : messages.last.toUtf8();
+    outcome.refused = !outcome.read && !messages.boxes.isEmpty();
+    const QByteArray message =
+        outcome.read ? QByteArray("(read)") : messages.boxes.value(0).toUtf8();
     qstrncpy(outcome.message, message.constData(), sizeof outcome.message);
     return outcome;
 }
@@ -131,8 +128,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     RConfig config;
     TypeCatalog catalog(config);
-    LastMessage messages;
-    SetMessageSink(&messages);
+    MessageRecorder messages;
     const auto file = [&dir](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
 
     RWorksheet sample;
@@ -172,6 +168,18 @@ int main(int argc, char** argv) {
          MakeFile(file("huge.cfg"), ConfigHead(qint32(256 * MiB / 4)), 256 * MiB)},
         {"256 MiB Kelvo.cfg, the largest recent count allowed", false,
          MakeFile(file("sparse.cfg"), ConfigHead(RConfig::MaxStoredRecentFiles), 256 * MiB)},
+        {"1 GiB sparse, a foreign magic word", true,
+         MakeFile(file("foreign.kvw"), "PK\x03\x04", 1024 * MiB)},
+        {"1 GiB sparse, the magic word, then zeros", true,
+         MakeFile(file("zeros.kvw"), "%KVW", 1024 * MiB)},
+        {"1 GiB sparse Kelvo.cfg, a foreign magic word", false,
+         MakeFile(file("foreign.cfg"), "%KVW", 1024 * MiB)},
+        {"1 GiB sparse Kelvo.cfg, the magic word, then zeros", false,
+         MakeFile(file("zeros.cfg"), "%CF2", 1024 * MiB)},
+        {"/dev/zero as a worksheet", true, QStringLiteral("/dev/zero")},
+        {"/dev/zero as Kelvo.cfg", false, QStringLiteral("/dev/zero")},
+        {"a FIFO nobody writes to, as a worksheet", true, Fifo(file("worksheet.fifo"))},
+        {"a FIFO nobody writes to, as Kelvo.cfg", false, Fifo(file("config.fifo"))},
     };
 
     bool withinBounds = true;
@@ -202,7 +210,6 @@ int main(int argc, char** argv) {
         std::printf("%-58s %10.1f %12.1f  %s\n", c.what, outcome.ms, outcome.addedMb,
                     outcome.message);
     }
-    SetMessageSink(nullptr);
     if (!withinBounds)
         std::printf("A file took a second or more, added 100 MB or more, or was not refused.\n");
     return withinBounds ? 0 : 1;

@@ -6,11 +6,12 @@
 
 #include "uicases.h"
 
+#include "support/recordingdialogs.h"
+
 #include "core/calctypes.h"
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
 #include "ui/framework/tformproblem.h"
-#include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
 #include "ui/shell/tformmain.h"
 
@@ -27,25 +28,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-// Answers every question with No; a benchmark never asks one.
-class QuietDialogs final : public UserDialogs {
-public:
-    Answer Ask(QWidget*, const QString&, bool, Answer) override { return Answer::No; }
-    void ShowMessage(QWidget*, MessageBoxKind, const QString& text) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    bool GetOpenFileName(QWidget*, const QString&, const QString&, QString&) override {
-        return false;
-    }
-    bool GetSaveFileName(QWidget*, const QString&, const QString&, QString&) override {
-        return false;
-    }
-    bool GetText(QWidget*, const QString&, const QString&, int, QString&) override {
-        return false;
-    }
-    bool GetColor(QWidget*, QColor&) override { return false; }
-};
 
 long PeakKilobytes() {
     rusage usage{};
@@ -106,7 +88,7 @@ int main(int argc, char** argv) {
     sinceStart.start();
     QApplication application(argc, argv);
     QTemporaryDir settings;
-    QuietDialogs dialogs;
+    RecordingDialogs dialogs; // a benchmark asks nothing; a message is printed at the end
 
     TFormMain window(dialogs);
     window.SetConfigFileName(settings.filePath(QStringLiteral("Kelvo.cfg")));
@@ -201,6 +183,8 @@ int main(int argc, char** argv) {
         const long peak = ProgramPeakKilobytes(QString::fromLocal8Bit(argv[1]));
         std::printf("peak memory of the program after start-up: %.1f MB\n", peak / 1024.0);
     }
+    for (const QString& message : dialogs.Messages())
+        std::fprintf(stderr, "message: %s\n", qPrintable(message));
     worksheet->Modified = false;
     window.close();
     return 0;

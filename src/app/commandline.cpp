@@ -2,6 +2,7 @@
 
 #include "core/calctypes.h"
 #include "core/filewriting.h"
+#include "core/installation.h"
 #include "core/messages.h"
 #include "core/rconfig.h"
 #include "core/report/reportfile.h"
@@ -10,7 +11,6 @@
 #include "core/rworksheet.h"
 #include "core/standardseriessetting.h"
 #include "core/worksheetrepair.h"
-#include "ui/shell/tformmain.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -36,6 +36,35 @@ public:
 
 bool Writes(QFile& out, const QByteArray& bytes) {
     return out.write(bytes) == bytes.size() && out.flush();
+}
+
+// The report of the worksheet, at the display precision of the user's
+// preferences, in the format to the output (standard output when empty); the
+// program's exit status.
+int WriteReport(const QString& worksheetName, ReportFormat format, const QString& outputName) {
+    RConfig config;
+    config.FileName = DefaultConfigFileName();
+    config.Read();
+    const TypeCatalog catalog(config);
+    RWorksheet worksheet;
+    worksheet.FileName = worksheetName;
+    if (!worksheet.Read(catalog))
+        return 1; // the reader has said why
+    RepairWorksheet(worksheet, catalog);
+
+    // The standard parts of the user's preference, as the window shows them.
+    const QByteArray bytes =
+        ReportAs(format, BuildReport(worksheet, config.Precision, ReportCharts::WithSmithCharts,
+                                     ReadStandardSeries()));
+    QFile out;
+    if (outputName.isEmpty() ? out.open(stdout, QIODevice::WriteOnly) && Writes(out, bytes)
+                             : WriteReportFile(outputName, bytes))
+        return 0;
+    StandardErrorLines::Print(outputName.isEmpty()
+                                  ? QStringLiteral("could not write the report to standard output.")
+                                  : QStringLiteral("could not write the report to '") + outputName +
+                                        QStringLiteral("'."));
+    return 1;
 }
 
 } // namespace
@@ -122,32 +151,7 @@ int RunCommandLine(int argc, char** argv) {
                         QStringLiteral("' it describes; choose another output."),
                     2);
 
-    // The display precision of the user's preferences.
-    RConfig config;
-    config.FileName = TFormMain::DefaultConfigFileName();
-    config.Read();
-    const TypeCatalog catalog(config);
-    RWorksheet worksheet;
-    worksheet.FileName = worksheetName;
-    if (!worksheet.Read(catalog)) {
-        SetMessageSink(nullptr);
-        return 1; // the reader has said why
-    }
-    RepairWorksheet(worksheet, catalog);
-
-    // The standard parts of the user's preference, as the window shows them.
-    const QByteArray bytes =
-        ReportAs(chosen, BuildReport(worksheet, config.Precision, ReportCharts::WithSmithCharts,
-                                     ReadStandardSeries()));
-    if (outputName.isEmpty()) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || !Writes(out, bytes))
-            return fail(QStringLiteral("could not write the report to standard output."), 1);
-    } else if (!WriteReportFile(outputName, bytes)) {
-        return fail(QStringLiteral("could not write the report to '") + outputName +
-                        QStringLiteral("'."),
-                    1);
-    }
+    const int status = WriteReport(worksheetName, chosen, outputName);
     SetMessageSink(nullptr);
-    return 0;
+    return status;
 }

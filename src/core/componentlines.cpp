@@ -1,8 +1,8 @@
 #include "core/componentlines.h"
 
+#include "core/calc/numbertext.h"
 #include "core/calctypes.h"
 #include "core/componenttext.h"
-#include "core/numbertext.h"
 #include "core/rcalculation.h"
 #include "core/units.h"
 

@@ -1,7 +1,7 @@
 #include "core/componenttext.h"
 
 #include "core/calc/componentvalue.h"
-#include "core/numbertext.h"
+#include "core/calc/numbertext.h"
 
 #include <QStringList>
 

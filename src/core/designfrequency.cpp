@@ -1,6 +1,6 @@
 #include "core/designfrequency.h"
 
-#include "core/numbertext.h"
+#include "core/calc/numbertext.h"
 #include "core/rextras.h"
 #include "core/units.h"
 

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -152,6 +153,8 @@ bool RConfig::WriteTo(QIODevice& device) const {
 }
 
 bool RConfig::Write() const {
+    // The user's configuration folder may not be there yet.
+    QDir().mkpath(QFileInfo(FileName).absolutePath());
     switch (WriteFileSafely(FileName, [this](QIODevice& device) { return WriteTo(device); })) {
     case WriteOutcome::Written:
         return true;

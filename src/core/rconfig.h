@@ -36,7 +36,7 @@ public:
     // reported, and every member but FileName then takes its initial value.
     bool Read();
     // Writes FileName, replacing it only once the new file is complete (in
-    // place where the folder allows no new file).
+    // place where the folder allows no new file); a missing folder is made.
     bool Write() const;
     // The same on any device; Read reports damage in FileName's name.
     bool ReadFrom(QIODevice& device);

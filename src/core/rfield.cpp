@@ -1,8 +1,8 @@
 #include "core/rfield.h"
 
 #include "core/binaryio.h"
+#include "core/calc/numbertext.h"
 #include "core/messages.h"
-#include "core/numbertext.h"
 #include "core/units.h"
 
 namespace {

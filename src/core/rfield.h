@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/complexvalue.h"
+#include "core/calc/complexvalue.h"
 
 #include <QString>
 
@@ -43,7 +43,6 @@ public:
     void SetReal(double value, int newUnitIndex = -1);
     void SetComplex(double real, double imag, int newUnitIndex = -1);
     void SetTexts(const QString& real, const QString& imag);
-    void ClearSolutions() { solutions.clear(); }
 
     // Field records nest through their solutions; depth counts the nesting so
     // that a damaged file cannot recurse without bound.

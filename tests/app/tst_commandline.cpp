@@ -1,4 +1,5 @@
 #include "core/report/samplesheet.h"
+#include "support/filebytes.h"
 #include "support/specialfiles.h"
 #include "support/testsettings.h"
 
@@ -30,6 +31,9 @@ private:
     int fifo_ = -1; // $DIR/fifo, held open for reading
 };
 
+using FileBytes::Load;
+using FileBytes::Save;
+
 namespace {
 
 QString Expand(QString text, const QString& folder) {
@@ -52,9 +56,7 @@ void TestCommandLine::initTestCase() {
     sample_ = folder_.filePath(QStringLiteral("antenna.kvw"));
     sheet.FileName = sample_;
     QVERIFY(sheet.Write());
-    QFile written(sample_);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    sampleBytes_ = written.readAll();
+    sampleBytes_ = Load(sample_);
     // Places a report cannot be written to as to a file.
     QVERIFY(QFile::link(sample_, folder_.filePath(QStringLiteral("link.kvw"))));
     QVERIFY(QDir(folder_.path()).mkdir(QStringLiteral("taken")));
@@ -62,14 +64,8 @@ void TestCommandLine::initTestCase() {
     CharacterDevice(folder_.path(), QStringLiteral("full"));
     fifo_ = HeldFifo(folder_.filePath(QStringLiteral("fifo")));
     QVERIFY(fifo_ >= 0);
-    QFile damaged(folder_.filePath(QStringLiteral("damaged.kvw")));
-    QFile whole(sample_);
-    QVERIFY(whole.open(QIODevice::ReadOnly) && damaged.open(QIODevice::WriteOnly));
-    damaged.write(whole.readAll().left(200));
-    damaged.close();
-    QFile foreign(folder_.filePath(QStringLiteral("notes.txt")));
-    QVERIFY(foreign.open(QIODevice::WriteOnly));
-    foreign.write("73 de Kelvo\n");
+    QVERIFY(Save(folder_.filePath(QStringLiteral("damaged.kvw")), sampleBytes_.left(200)));
+    QVERIFY(Save(folder_.filePath(QStringLiteral("notes.txt")), "73 de Kelvo\n"));
 }
 
 void TestCommandLine::run_data() {
@@ -188,14 +184,11 @@ void TestCommandLine::run() {
     if (written == QLatin1String("fifo")) {
         QCOMPARE(TakeFromFifo(fifo_), bytesOf(QStringLiteral("text")));
     } else if (!written.isEmpty()) {
-        QFile file(dir + (written == QLatin1String("html") ? "/out.html" : "/out.csv"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), bytesOf(written));
+        QCOMPARE(Load(dir + (written == QLatin1String("html") ? "/out.html" : "/out.csv")),
+                 bytesOf(written));
     }
     // The worksheet is never written over; what is not a file stays what it is.
-    QFile sample(sample_);
-    QVERIFY(sample.open(QIODevice::ReadOnly));
-    QCOMPARE(sample.readAll(), sampleBytes_);
+    QCOMPARE(Load(sample_), sampleBytes_);
     QVERIFY(IsOfType(dir + "/fifo", S_IFIFO) && IsOfType(dir + "/taken", S_IFDIR));
     QVERIFY(!QFileInfo::exists(dir + "/null") || IsOfType(dir + "/null", S_IFCHR));
 }

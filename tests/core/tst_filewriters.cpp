@@ -3,6 +3,7 @@
 // place where only the file itself may be written; a device or a FIFO is
 // written straight into, a folder is refused.
 
+#include "support/filebytes.h"
 #include "support/messagerecorder.h"
 #include "support/specialfiles.h"
 
@@ -19,11 +20,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Writes with the writer under test: the default worksheet, a
 // configuration or a report; 'mark' makes this write's bytes differ from
@@ -86,7 +82,7 @@ void TestFileWriters::replacing() {
     const QString path = dir.filePath(worksheet ? "shared.kvw" : "Kelvo.cfg");
     const QString link = dir.filePath("link");
     QVERIFY(WriteWith(worksheet, path, 1));
-    const QByteArray before = Contents(path);
+    const QByteArray before = FileBytes::Load(path);
     // A second (hard) name for the old file shows whether it was replaced or
     // overwritten.
     QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
@@ -103,13 +99,13 @@ void TestFileWriters::replacing() {
 
     QCOMPARE(written, fileWritable);
     QVERIFY(WriteWith(worksheet, dir.filePath("expected"), 2));
-    const QByteArray expected = Contents(dir.filePath("expected"));
+    const QByteArray expected = FileBytes::Load(dir.filePath("expected"));
     QVERIFY(expected != before);
-    QCOMPARE(Contents(path), fileWritable ? expected : before);
+    QCOMPARE(FileBytes::Load(path), fileWritable ? expected : before);
     if (folderWritable) // replaced: the old file lives on under its other name
-        QCOMPARE(Contents(link), before);
+        QCOMPARE(FileBytes::Load(link), before);
     else // overwritten: both names show the new bytes
-        QCOMPARE(Contents(link), fileWritable ? expected : before);
+        QCOMPARE(FileBytes::Load(link), fileWritable ? expected : before);
     const QString refused = QStringLiteral("Error: Could not open file '%1' for writing.");
     QCOMPARE(messages.boxes, fileWritable ? QStringList() : QStringList{refused.arg(path)});
     // No temporary file is left behind.
@@ -146,7 +142,7 @@ void TestFileWriters::notRegularFiles() {
     const QString file = dir.filePath("file");
     const QString path = dir.filePath(target);
     QVERIFY(WriteWith(writer, file, 1) && WriteWith(writer, dir.filePath("expected"), 2));
-    const QByteArray expected = Contents(dir.filePath("expected"));
+    const QByteArray expected = FileBytes::Load(dir.filePath("expected"));
     int fifo = -1;
     if (target == QLatin1String("link"))
         QVERIFY(QFile::link(file, path));
@@ -162,9 +158,10 @@ void TestFileWriters::notRegularFiles() {
     QCOMPARE(messages.boxes, message.size() > 1 ? QStringList{message.arg(path)} : QStringList());
     // What is not a regular file stays what it was; a link stays, and the
     // file it names is replaced.
-    const QByteArray got = target == QLatin1String("fifo") ? TakeFromFifo(fifo) : Contents(file);
+    const QByteArray got =
+        target == QLatin1String("fifo") ? TakeFromFifo(fifo) : FileBytes::Load(file);
     ::close(fifo);
-    QCOMPARE(got, target == QLatin1String("link") || fifo >= 0 ? expected : Contents(file));
+    QCOMPARE(got, target == QLatin1String("link") || fifo >= 0 ? expected : FileBytes::Load(file));
     QVERIFY(IsOfType(path, target == QLatin1String("fifo")     ? S_IFIFO
                            : target == QLatin1String("folder") ? S_IFDIR
                            : target == QLatin1String("link")   ? S_IFREG

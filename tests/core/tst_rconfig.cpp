@@ -1,21 +1,13 @@
 #include "support/filebytes.h"
 #include "support/messagerecorder.h"
 
+#include "core/installation.h"
 #include "core/rconfig.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-qint32 IntAt(const QByteArray& bytes, int offset) {
-    return qFromLittleEndian<qint32>(bytes.constData() + offset);
-}
-
-} // namespace
 
 using namespace FileBytes;
 
@@ -37,6 +29,8 @@ private slots:
     void resetPreferencesKeepsTheRest();
     void defaultUnitLookup();
     void writeFailureKeepsOldFile();
+    void configFileNameFor_data();
+    void configFileNameFor();
 
 private:
     QString Path(const QString& name) const { return dir_.filePath(name); }
@@ -63,21 +57,19 @@ void TestRConfig::defaultFileIs116Bytes() {
     config.FileName = Path(QStringLiteral("Kelvo.cfg"));
     MessageRecorder messages;
     QVERIFY(config.Write());
-    QFile file(config.FileName);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = Load(config.FileName);
     QCOMPARE(bytes.size(), 116);
     QCOMPARE(bytes.left(4), QByteArray("%CF2"));
-    QCOMPARE(IntAt(bytes, 4), 0);
+    QCOMPARE(Int32At(bytes, 4), 0);
     const int units[16] = {0, 0, 0, 2, 1, 2, 1, 2, 1, 2, 0, 0, 1, 1, 1, 1};
     for (int kind = 0; kind < 16; ++kind)
-        QCOMPARE(IntAt(bytes, 8 + 4 * kind), units[kind]);
+        QCOMPARE(Int32At(bytes, 8 + 4 * kind), units[kind]);
     QCOMPARE(bytes.mid(72, 4), QByteArray::fromHex("FFFFFF00"));
     QCOMPARE(bytes.mid(76, 4), QByteArray::fromHex("00008000"));
     QCOMPARE(bytes.mid(80, 4), QByteArray::fromHex("08000000"));
-    QCOMPARE(IntAt(bytes, 84), 0);
-    QCOMPARE(IntAt(bytes, 88), 0);
-    QCOMPARE(IntAt(bytes, 92), 0);
+    QCOMPARE(Int32At(bytes, 84), 0);
+    QCOMPARE(Int32At(bytes, 88), 0);
+    QCOMPARE(Int32At(bytes, 92), 0);
     QCOMPARE(bytes.mid(96, 4), QByteArray::fromHex("10000000"));
     QCOMPARE(bytes.mid(100, 4), QByteArray::fromHex("10000000"));
     QCOMPARE(bytes.mid(104, 4), QByteArray::fromHex("A1020000"));
@@ -134,10 +126,7 @@ void TestRConfig::firstRunIsQuiet() {
 
 void TestRConfig::longRecentListIsKeptOnReading() {
     const QString path = Path(QStringLiteral("six.cfg"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(Config({"/a1", "/a2", "/a3", "/a4", "/a5", "/a6"}));
-    file.close();
+    QVERIFY(Save(path, Config({"/a1", "/a2", "/a3", "/a4", "/a5", "/a6"})));
     RConfig config;
     config.FileName = path;
     QVERIFY(config.Read());
@@ -145,9 +134,7 @@ void TestRConfig::longRecentListIsKeptOnReading() {
     config.AddRecentFile(QStringLiteral("/new"));
     QCOMPARE(config.RecentFiles, (QStringList{"/new", "/a1", "/a2", "/a3"}));
     // As many as a file may list are all read.
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(Config(QList<QByteArray>(RConfig::MaxStoredRecentFiles, "/w.kvw")));
-    file.close();
+    QVERIFY(Save(path, Config(QList<QByteArray>(RConfig::MaxStoredRecentFiles, "/w.kvw"))));
     QVERIFY(config.Read());
     QCOMPARE(config.RecentFiles.size(), RConfig::MaxStoredRecentFiles);
 }
@@ -176,10 +163,7 @@ void TestRConfig::rejected_data() {
 void TestRConfig::rejected() {
     QFETCH(QByteArray, bytes);
     const QString path = Path(QStringLiteral("bad.cfg"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-    file.close();
+    QVERIFY(Save(path, bytes));
 
     RConfig config;
     config.FileName = path;
@@ -285,8 +269,10 @@ void TestRConfig::defaultUnitLookup() {
 
 void TestRConfig::writeFailureKeepsOldFile() {
     RConfig config;
-    config.FileName = Path(QStringLiteral("missing/Kelvo.cfg"));
+    config.FileName = Path(QStringLiteral("missing/kelvo/Kelvo.cfg")); // the folder is made
     MessageRecorder messages;
+    QVERIFY(config.Write());
+    config.FileName = Path(QStringLiteral("missing/kelvo/Kelvo.cfg/Kelvo.cfg")); // below a file
     QVERIFY(!config.Write());
     QCOMPARE(messages.boxes, QStringList{QStringLiteral("Error: Could not open file '%1' for writing.")
                                              .arg(config.FileName)});
@@ -303,6 +289,30 @@ void TestRConfig::writeFailureKeepsOldFile() {
     QVERIFY(read.Read());
     QVERIFY(read.LastFolder.isEmpty());
     QCOMPARE(QDir(dir_.path()).entryList({"keep*"}, QDir::Files), QStringList{"keep.cfg"});
+}
+
+void TestRConfig::configFileNameFor_data() {
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<bool>("besideProgram");
+    QTest::addColumn<QString>("userFolder");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("writable program folder") << "/opt/kelvo" << true << "/home/ham/.config"
+                                             << "/opt/kelvo/Kelvo.cfg";
+    QTest::newRow("read-only program folder") << "/usr/bin" << false << "/home/ham/.config"
+                                              << "/home/ham/.config/kelvo/Kelvo.cfg";
+    QTest::newRow("no user folder") << "/usr/bin" << false << ""
+                                    << "/usr/bin/Kelvo.cfg";
+}
+
+void TestRConfig::configFileNameFor() {
+    QFETCH(QString, programFolder);
+    QFETCH(bool, besideProgram);
+    QFETCH(QString, userFolder);
+    QFETCH(QString, expected);
+    QCOMPARE(ConfigFileNameFor(programFolder, besideProgram, userFolder), expected);
+    // A program in its build tree is not installed: its folder holds the file.
+    QCOMPARE(DefaultConfigFileName(),
+             QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Kelvo.cfg")));
 }
 
 QTEST_GUILESS_MAIN(TestRConfig)

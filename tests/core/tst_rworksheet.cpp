@@ -6,7 +6,6 @@
 #include "core/rworksheet.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -62,11 +61,6 @@ private slots:
 
 private:
     QString Path(const QString& name) const { return dir_.filePath(name); }
-    void WriteFile(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
 
     QTemporaryDir dir_;
     RConfig config_;
@@ -98,9 +92,7 @@ void TestRWorksheet::workedExampleIsWrittenByteForByte() {
     worksheet.Modified = true;
     QVERIFY(worksheet.Write());
     QVERIFY(worksheet.Modified); // writing leaves the flag to the caller
-    QFile file(worksheet.FileName);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = Load(worksheet.FileName);
     QCOMPARE(bytes.size(), 120);
     QCOMPARE(bytes.toHex(' '), ExampleBytes().toHex(' '));
     QVERIFY(messages.boxes.isEmpty());
@@ -110,7 +102,7 @@ void TestRWorksheet::workedExampleIsWrittenByteForByte() {
 
 void TestRWorksheet::workedExampleReadsIntoTwentyCalculations() {
     const QString path = Path(QStringLiteral("read-example.kvw"));
-    WriteFile(path, ExampleBytes());
+    QVERIFY(Save(path, ExampleBytes()));
     RWorksheet worksheet;
     worksheet.FileName = path;
     MessageRecorder messages;
@@ -160,7 +152,7 @@ void TestRWorksheet::padding() {
     for (int i = 0; i < types.size(); ++i)
         records << Calculation(types[i], "C" + QByteArray::number(i));
     const QString path = Path(QStringLiteral("padding.kvw"));
-    WriteFile(path, Worksheet(records));
+    QVERIFY(Save(path, Worksheet(records)));
     RWorksheet worksheet;
     worksheet.FileName = path;
     QVERIFY(worksheet.Read(*catalog_));
@@ -172,7 +164,7 @@ void TestRWorksheet::padding() {
 
 void TestRWorksheet::paddingDoesNotCheckNames() {
     const QString path = Path(QStringLiteral("names.kvw"));
-    WriteFile(path, Worksheet({Calculation(1, "Area1")}));
+    QVERIFY(Save(path, Worksheet({Calculation(1, "Area1")})));
     RWorksheet worksheet;
     worksheet.FileName = path;
     QVERIFY(worksheet.Read(*catalog_));
@@ -204,15 +196,9 @@ void TestRWorksheet::textsSurviveExactly() {
     QCOMPARE(read.At(6)->Field(1).solutions.size(), size_t(2));
 
     // Writing what was read gives the same bytes again.
-    QFile first(worksheet.FileName);
-    QVERIFY(first.open(QIODevice::ReadOnly));
-    const QByteArray original = first.readAll();
-    first.close();
     read.FileName = Path(QStringLiteral("texts2.kvw"));
     QVERIFY(read.Write());
-    QFile second(read.FileName);
-    QVERIFY(second.open(QIODevice::ReadOnly));
-    QCOMPARE(second.readAll(), original);
+    QCOMPARE(Load(read.FileName), Load(worksheet.FileName));
 }
 
 void TestRWorksheet::readFailures_data() {
@@ -276,7 +262,7 @@ void TestRWorksheet::readFailures() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     const QString path = Path(QStringLiteral("damaged.kvw"));
-    WriteFile(path, bytes);
+    QVERIFY(Save(path, bytes));
     RWorksheet worksheet;
     worksheet.CreateDefault(*catalog_);
     worksheet.CurrentIndex = 7;
@@ -311,7 +297,7 @@ void TestRWorksheet::failedOpenLeavesWorksheetUnchanged() {
     QCOMPARE(worksheet.CurrentIndex, 5);
 
     const QString foreign = Path(QStringLiteral("foreign.kvw"));
-    WriteFile(foreign, "not a worksheet at all");
+    QVERIFY(Save(foreign, "not a worksheet at all"));
     worksheet.FileName = foreign;
     QVERIFY(!worksheet.Read(*catalog_));
     QCOMPARE(worksheet.Count(), 20);
@@ -337,10 +323,7 @@ void TestRWorksheet::overlongTextIsRefusedAndOldFileKept() {
     worksheet.CreateDefault(*catalog_);
     worksheet.FileName = path;
     QVERIFY(worksheet.Write());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    file.close();
+    const QByteArray before = Load(path);
 
     // 342 three-byte characters are 1026 bytes of UTF-8.
     worksheet.At(0)->Field(0).text = QString(342, QChar(0x2126));
@@ -349,9 +332,7 @@ void TestRWorksheet::overlongTextIsRefusedAndOldFileKept() {
     QCOMPARE(messages.boxes,
              QStringList{QStringLiteral("Error: Error writing to file file '%1'. The disk could be full.")
                              .arg(path)});
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), before);
-    file.close();
+    QCOMPARE(Load(path), before);
     QCOMPARE(QDir(dir_.path()).entryList({"keep*"}, QDir::Files), QStringList{"keep.kvw"});
 
     // 341 of them (1023 bytes) are still written and read back.

@@ -1,3 +1,4 @@
+#include "support/filebytes.h"
 #include "support/messagerecorder.h"
 
 #include "core/binaryio.h"
@@ -32,36 +33,13 @@ private:
     std::unique_ptr<TypeCatalog> catalog_;
 };
 
+using namespace FileBytes;
+
 namespace {
-
-QByteArray Int32(qint32 value) {
-    QByteArray bytes(4, 0);
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray Text(const QByteArray& text) {
-    return Int32(qint32(text.size())) + text;
-}
-
-QByteArray Entry(qint32 position, const QByteArray& key, const QByteArray& value) {
-    return Int32(position) + Text(key) + Text(value);
-}
-
-QByteArray Block(const QList<QByteArray>& entries, qint32 version = 1) {
-    QByteArray bytes = "%KVX" + Int32(version) + Int32(qint32(entries.size()));
-    for (const QByteArray& entry : entries)
-        bytes += entry;
-    return bytes + "%KXE";
-}
 
 // Two calculations without fields, an L and a Pi network.
 QByteArray TwoCalculations() {
-    QByteArray bytes = "%KVW" + Int32(0) + Int32(2);
-    for (const auto& [type, name] : {std::pair(7, QByteArray("L")), std::pair(8, QByteArray("P"))})
-        bytes += Int32(type) + Text(name) + '\x01' + Int32(0) + Int32(0) + Int32(0) + Int32(0) +
-                 Int32(-1);
-    return bytes + "%KVE";
+    return Worksheet({Calculation(7, "L"), Calculation(8, "P")});
 }
 
 QStringList AllExtras(const RExtras& extras) {
@@ -129,9 +107,10 @@ void TestWorksheetExtras::roundTripWritesTheBlockAfterTheEnd() {
     worksheet.At(8)->Extras().Set(QStringLiteral("Note"), QString::fromUtf8("40 m \xCE\xA9"));
 
     const QByteArray bytes = Written(worksheet);
-    QCOMPARE(bytes, documented + Block({Entry(6, "DesignFrequency", "7.1"),
-                                        Entry(6, "DesignFrequencyUnit", "2"), Entry(8, "Q", "12,5"),
-                                        Entry(8, "Note", "40 m \xCE\xA9")}));
+    QCOMPARE(bytes,
+             documented + ExtrasBlock({Extra(6, "DesignFrequency", "7.1"),
+                                       Extra(6, "DesignFrequencyUnit", "2"), Extra(8, "Q", "12,5"),
+                                       Extra(8, "Note", "40 m \xCE\xA9")}));
     RWorksheet read;
     MessageRecorder messages;
     QVERIFY(ReadBytes(bytes, read));
@@ -163,7 +142,7 @@ void TestWorksheetExtras::damagedBlock_data() {
     QTest::addColumn<QByteArray>("after"); // what follows "%KVE"
     QTest::addColumn<bool>("dropped");     // false: no block, quietly ignored
 
-    const QByteArray good = Block({Entry(0, "Q", "5"), Entry(1, "DesignFrequency", "7.1")});
+    const QByteArray good = ExtrasBlock({Extra(0, "Q", "5"), Extra(1, "DesignFrequency", "7.1")});
     QTest::newRow("sound: read") << good << false;
     QTest::newRow("foreign bytes: ignored") << QByteArray("garbage after the end") << false;
     QTest::newRow("bytes after the end marker: ignored") << good + "more" << false;
@@ -171,24 +150,25 @@ void TestWorksheetExtras::damagedBlock_data() {
     QTest::newRow("truncated in an entry") << good.left(good.size() - 8) << true;
     QTest::newRow("no end marker") << good.left(good.size() - 4) << true;
     QTest::newRow("wrong end marker") << good.left(good.size() - 4) + "%KVE" << true;
-    QTest::newRow("unknown version") << Block({Entry(0, "Q", "5")}, 2) << true;
+    QTest::newRow("unknown version") << ExtrasBlock({Extra(0, "Q", "5")}, 2) << true;
     QTest::newRow("negative count") << "%KVX" + Int32(1) + Int32(-1) + "%KXE" << true;
     QTest::newRow("count beyond the bytes")
-        << "%KVX" + Int32(1) + Int32(0x7FFFFFFF) + Entry(0, "Q", "5") + "%KXE" << true;
+        << "%KVX" + Int32(1) + Int32(0x7FFFFFFF) + Extra(0, "Q", "5") + "%KXE" << true;
     QTest::newRow("count above the entries")
-        << "%KVX" + Int32(1) + Int32(2) + Entry(0, "Q", "5") + "%KXE" + QByteArray(20, 'x') << true;
-    QTest::newRow("position beyond the calculations") << Block({Entry(2, "Q", "5")}) << true;
-    QTest::newRow("key with a blank") << Block({Entry(0, "Design Frequency", "5")}) << true;
-    QTest::newRow("key too long") << Block({Entry(0, QByteArray(33, 'k'), "5")}) << true;
-    QTest::newRow("empty value") << Block({Entry(0, "Q", "")}) << true;
+        << "%KVX" + Int32(1) + Int32(2) + Extra(0, "Q", "5") + "%KXE" + QByteArray(20, 'x') << true;
+    QTest::newRow("position beyond the calculations") << ExtrasBlock({Extra(2, "Q", "5")}) << true;
+    QTest::newRow("key with a blank") << ExtrasBlock({Extra(0, "Design Frequency", "5")}) << true;
+    QTest::newRow("key too long") << ExtrasBlock({Extra(0, QByteArray(33, 'k'), "5")}) << true;
+    QTest::newRow("empty value") << ExtrasBlock({Extra(0, "Q", "")}) << true;
     QTest::newRow("value above 1023 bytes")
-        << Block({Entry(0, "Q", QByteArray(1024, 'v'))}) << true;
-    QTest::newRow("value of 1023 bytes") << Block({Entry(0, "Q", QByteArray(1023, 'v'))}) << false;
+        << ExtrasBlock({Extra(0, "Q", QByteArray(1024, 'v'))}) << true;
+    QTest::newRow("value of 1023 bytes")
+        << ExtrasBlock({Extra(0, "Q", QByteArray(1023, 'v'))}) << false;
     QTest::newRow("value not UTF-8, too long decoded")
-        << Block({Entry(0, "Q", QByteArray(1000, '\xFF'))}) << true;
-    QTest::newRow("key twice") << Block({Entry(0, "Q", "5"), Entry(0, "Q", "6")}) << true;
+        << ExtrasBlock({Extra(0, "Q", QByteArray(1000, '\xFF'))}) << true;
+    QTest::newRow("key twice") << ExtrasBlock({Extra(0, "Q", "5"), Extra(0, "Q", "6")}) << true;
     QTest::newRow("bad entry after good ones")
-        << Block({Entry(0, "Q", "5"), Entry(1, "Q", "6"), Entry(9, "Q", "7")}) << true;
+        << ExtrasBlock({Extra(0, "Q", "5"), Extra(1, "Q", "6"), Extra(9, "Q", "7")}) << true;
 }
 
 void TestWorksheetExtras::damagedBlock() {
@@ -220,8 +200,8 @@ void TestWorksheetExtras::unknownKeysAreWrittenBackUnchanged() {
     RWorksheet worksheet;
     worksheet.CreateDefault(*catalog_);
     const QByteArray bytes =
-        Written(worksheet) +
-        Block({Entry(3, "Future.Thing", "x y"), Entry(7, "Q", "8"), Entry(7, "Colour", "red")});
+        Written(worksheet) + ExtrasBlock({Extra(3, "Future.Thing", "x y"), Extra(7, "Q", "8"),
+                                          Extra(7, "Colour", "red")});
     RWorksheet read;
     QVERIFY(ReadBytes(bytes, read));
     QCOMPARE(read.At(3)->Extras().Value(QStringLiteral("Future.Thing")), QStringLiteral("x y"));
@@ -257,8 +237,9 @@ void TestWorksheetExtras::extrasFollowTheirCalculation() {
 
 void TestWorksheetExtras::extrasSurvivePaddingAndRepair() {
     RWorksheet read;
-    QVERIFY(ReadBytes(
-        TwoCalculations() + Block({Entry(0, "DesignFrequency", "7.1"), Entry(1, "Q", "3")}), read));
+    QVERIFY(ReadBytes(TwoCalculations() +
+                          ExtrasBlock({Extra(0, "DesignFrequency", "7.1"), Extra(1, "Q", "3")}),
+                      read));
     QCOMPARE(read.Count(), 20);
     QVERIFY(RepairWorksheet(read, *catalog_)); // the fields of both, the missing types
     QVERIFY(HasFieldsOfType(*read.At(0)));

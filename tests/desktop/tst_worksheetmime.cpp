@@ -1,4 +1,5 @@
-#include <QFile>
+#include "support/filebytes.h"
+
 #include <QMimeDatabase>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,7 +18,7 @@ void TestWorksheetMime::recognised_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("worksheet");
 
-    const QByteArray worksheet = QByteArray("%KVW") + QByteArray(8, '\0') + "%KVE";
+    const QByteArray worksheet = FileBytes::Worksheet({});
     QTest::newRow("by extension") << "antenna.kvw" << worksheet << true;
     QTest::newRow("by content, renamed") << "antenna-backup" << worksheet << true;
     QTest::newRow("by content, other extension") << "antenna.dat" << worksheet << true;
@@ -32,12 +33,8 @@ void TestWorksheetMime::recognised() {
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QFile file(dir.filePath(fileName));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-
-    const QString name = QMimeDatabase().mimeTypeForFile(file.fileName()).name();
+    QVERIFY(FileBytes::Save(dir.filePath(fileName), content));
+    const QString name = QMimeDatabase().mimeTypeForFile(dir.filePath(fileName)).name();
     QCOMPARE(name == QStringLiteral("application/x-kelvo-worksheet"), worksheet);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QtEndian>
 
@@ -12,6 +13,10 @@ inline QByteArray Int32(qint32 value) {
     QByteArray bytes(4, 0);
     qToLittleEndian(value, bytes.data());
     return bytes;
+}
+
+inline qint32 Int32At(const QByteArray& bytes, int offset) {
+    return qFromLittleEndian<qint32>(bytes.constData() + offset);
 }
 
 inline QByteArray Text(const QByteArray& text) {
@@ -35,15 +40,27 @@ inline QByteArray Field(const QByteArray& text = {}, const QByteArray& imag = {}
     return bytes;
 }
 
+// Empty fields of the given unit kinds.
+inline QList<QByteArray> EmptyFields(const QList<int>& unitKinds) {
+    QList<QByteArray> fields;
+    for (int kind : unitKinds)
+        fields << Field({}, {}, 0, kind);
+    return fields;
+}
+
 // A calculation record up to and including its field count: the field
 // records and the solution index follow it.
-inline QByteArray CalculationHead(qint32 type, const QByteArray& name, qint32 fieldCount) {
-    return Int32(type) + Text(name) + '\x01' + Int32(0) + Int32(0) + Int32(0) + Int32(fieldCount);
+inline QByteArray CalculationHead(qint32 type, const QByteArray& name, qint32 fieldCount,
+                                  bool current = true, qint32 configuration = 0,
+                                  qint32 unknown = 0) {
+    return Int32(type) + Text(name) + char(current ? 1 : 0) + Int32(configuration) +
+           Int32(unknown) + Int32(0) + Int32(fieldCount);
 }
 
 inline QByteArray Calculation(qint32 type, const QByteArray& name,
-                              const QList<QByteArray>& fields = {}, qint32 solution = -1) {
-    QByteArray bytes = CalculationHead(type, name, qint32(fields.size()));
+                              const QList<QByteArray>& fields = {}, qint32 solution = -1,
+                              bool current = true) {
+    QByteArray bytes = CalculationHead(type, name, qint32(fields.size()), current);
     for (const QByteArray& field : fields)
         bytes += field;
     return bytes + Int32(solution);
@@ -59,6 +76,19 @@ inline QByteArray Worksheet(const QList<QByteArray>& calculations, qint32 curren
     for (const QByteArray& calculation : calculations)
         bytes += calculation;
     return bytes + "%KVE";
+}
+
+// The extension block that may follow a worksheet's end magic, and one
+// entry of it: the position of its calculation, a key and a value.
+inline QByteArray Extra(qint32 position, const QByteArray& key, const QByteArray& value) {
+    return Int32(position) + Text(key) + Text(value);
+}
+
+inline QByteArray ExtrasBlock(const QList<QByteArray>& entries, qint32 version = 1) {
+    QByteArray bytes = "%KVX" + Int32(version) + Int32(qint32(entries.size()));
+    for (const QByteArray& entry : entries)
+        bytes += entry;
+    return bytes + "%KXE";
 }
 
 // A configuration file with the initial preferences up to and including the
@@ -78,6 +108,17 @@ inline QByteArray Config(const QList<QByteArray>& recent, const QByteArray& last
         bytes += Text(path);
     bytes += Text(lastFolder) + Int32(0) + Int32(16) + Int32(16) + Int32(673) + Int32(495);
     return bytes + "%KVE";
+}
+
+// The bytes of a file; none when it cannot be read.
+inline QByteArray Load(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool Save(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace FileBytes

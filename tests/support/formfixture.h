@@ -6,6 +6,7 @@
 #include "core/rcalculation.h"
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
+#include "ui/calculators/calculatorforms.h"
 #include "ui/framework/appcontext.h"
 #include "ui/framework/tformproblem.h"
 
@@ -19,24 +20,12 @@
 
 // A calculator form on its own: a worksheet with one calculation of the
 // form's type, the configuration, and the form showing that calculation in
-// a visible panel. Messages are recorded.
-template <typename Form>
-class FormFixture {
+// a visible panel. Messages are recorded. FormFixture<> fixture(type) holds
+// the form of a type number, for a test over several types.
+template <typename Form = TFormProblem> class FormFixture {
 public:
-    FormFixture() {
-        context.worksheet = &worksheet;
-        context.config = &config;
-        form = std::make_unique<Form>(context);
-        auto calculation = std::make_unique<RCalculation>();
-        form->InitCalculation(*calculation);
-        calculation->SetName(form->GetTypeName() + QStringLiteral("1"));
-        calculation->SetCurrent(true);
-        context.calculation = calculation.get();
-        context.calculator = form.get();
-        worksheet.Insert(0, std::move(calculation));
-        form->PanelMain()->show();
-        form->ShowCalculation();
-    }
+    FormFixture() { Start(new Form(Context())); }
+    explicit FormFixture(int type) { Start(CreateCalculatorForm(type, Context())); }
     ~FormFixture() {
         context.calculation = nullptr;
         form.reset();
@@ -85,4 +74,23 @@ public:
     RConfig config;
     AppContext context;
     std::unique_ptr<Form> form;
+
+private:
+    AppContext& Context() {
+        context.worksheet = &worksheet;
+        context.config = &config;
+        return context;
+    }
+    void Start(Form* created) {
+        form.reset(created);
+        auto calculation = std::make_unique<RCalculation>();
+        form->InitCalculation(*calculation);
+        calculation->SetName(form->GetTypeName() + QStringLiteral("1"));
+        calculation->SetCurrent(true);
+        context.calculation = calculation.get();
+        context.calculator = form.get();
+        worksheet.Insert(0, std::move(calculation));
+        form->PanelMain()->show();
+        form->ShowCalculation();
+    }
 };

@@ -1,6 +1,6 @@
 #include "core/calc/antenna.h"
 
-#include "core/numbertext.h"
+#include "core/calc/numbertext.h"
 
 #include <cmath>
 

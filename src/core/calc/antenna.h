@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/calc/complexvalue.h"
 #include "core/calc/solved.h"
-#include "core/complexvalue.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "core/calc/networkdesign.h"
 
+#include "core/calc/numbertext.h"
 #include "core/calc/solved.h"
-#include "core/numbertext.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "core/calc/smith.h"
 
+#include "core/calc/numbertext.h"
 #include "core/calc/pi.h"
 #include "core/calc/solved.h"
-#include "core/numbertext.h"
 
 #include <algorithm>
 #include <cmath>

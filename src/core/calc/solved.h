@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/complexvalue.h"
+#include "core/calc/complexvalue.h"
 
 #include <QString>
 

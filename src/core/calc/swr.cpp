@@ -1,6 +1,6 @@
 #include "core/calc/swr.h"
 
-#include "core/numbertext.h"
+#include "core/calc/numbertext.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "core/chart/chartframe.h"
 
-#include "core/numbertext.h"
+#include "core/calc/numbertext.h"
 
 #include <algorithm>
 #include <cmath>

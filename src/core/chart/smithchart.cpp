@@ -1,8 +1,8 @@
 #include "core/chart/smithchart.h"
 
 #include "core/calc/networkchain.h"
+#include "core/calc/numbertext.h"
 #include "core/calctypes.h"
-#include "core/numbertext.h"
 #include "core/rcalculation.h"
 
 #include <algorithm>

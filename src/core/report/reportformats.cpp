@@ -1,7 +1,7 @@
 #include "core/report/reportformats.h"
 
+#include "core/calc/numbertext.h"
 #include "core/chart/chartsvg.h"
-#include "core/numbertext.h"
 #include "core/report/worksheetreport.h"
 
 #include <QFileInfo>

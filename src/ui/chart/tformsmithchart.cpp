@@ -1,9 +1,9 @@
 #include "ui/chart/tformsmithchart.h"
 
+#include "core/calc/numbertext.h"
 #include "core/chart/chartsvg.h"
 #include "core/chart/smithchart.h"
 #include "core/messages.h"
-#include "core/numbertext.h"
 #include "core/rcalculation.h"
 #include "core/rconfig.h"
 #include "core/report/reportfile.h"

@@ -29,11 +29,6 @@ void RSchematic::AddTerminal(const QString& name, QPoint centre) {
     update();
 }
 
-void RSchematic::AddGround(const QString& name, QPoint top) {
-    shapes_.append({name, ShapeKind::Ground, top, top, true});
-    update();
-}
-
 RSchematic::Shape* RSchematic::FindShape(const QString& name) {
     for (Shape& shape : shapes_) {
         if (shape.name == name)
@@ -89,13 +84,6 @@ void RSchematic::paintEvent(QPaintEvent*) {
             painter.setBrush(palette().color(QPalette::Window));
             painter.drawEllipse(shape.a, TerminalRadius, TerminalRadius);
             break;
-        case ShapeKind::Ground: {
-            const QPoint top = shape.a;
-            painter.drawLine(top + QPoint(-12, 0), top + QPoint(12, 0));
-            painter.drawLine(top + QPoint(-7, 5), top + QPoint(7, 5));
-            painter.drawLine(top + QPoint(-2, 10), top + QPoint(2, 10));
-            break;
-        }
         }
         painter.setBrush(Qt::NoBrush);
     }

@@ -5,18 +5,18 @@
 #include <QVector>
 #include <QWidget>
 
-// The drawing behind a calculator's boxes: wires, junction dots, hollow
-// terminals and ground symbols, each under a name so that a configuration
-// change can hide, show, stretch or move it.
+// The drawing behind a calculator's boxes: wires (a ground symbol is three
+// of them), junction dots and hollow terminals, each under a name so that a
+// configuration change can hide, show, stretch or move it.
 class RSchematic final : public QWidget {
     Q_OBJECT
 
 public:
-    enum class ShapeKind { Line, Dot, Terminal, Ground };
+    enum class ShapeKind { Line, Dot, Terminal };
     struct Shape {
         QString name;
         ShapeKind kind = ShapeKind::Line;
-        QPoint a; // a line's start; the centre of a dot or terminal; the top of a ground
+        QPoint a; // a line's start; the centre of a dot or terminal
         QPoint b; // a line's end
         bool visible = true;
     };
@@ -26,13 +26,11 @@ public:
     void AddLine(const QString& name, QPoint from, QPoint to);
     void AddDot(const QString& name, QPoint centre);
     void AddTerminal(const QString& name, QPoint centre);
-    void AddGround(const QString& name, QPoint top);
 
     void SetVisible(const QString& name, bool visible);
     void SetLine(const QString& name, QPoint from, QPoint to);
     void Move(const QString& name, int dx, int dy);
     const Shape* Find(const QString& name) const;
-    const QVector<Shape>& Shapes() const { return shapes_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,8 +1,8 @@
 #include "ui/framework/tformproblem.h"
 
+#include "core/calc/numbertext.h"
 #include "core/calctypes.h"
 #include "core/messages.h"
-#include "core/numbertext.h"
 #include "core/rcalculation.h"
 #include "core/rconfig.h"
 #include "core/rfield.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/calc/complexvalue.h"
 #include "core/calc/solved.h"
-#include "core/complexvalue.h"
 
 #include <QHash>
 #include <QObject>
@@ -14,9 +14,9 @@
 #include <initializer_list>
 #include <vector>
 
-class QAbstractButton;
 class QButtonGroup;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -172,10 +172,12 @@ private:
     static int TagOf(const QObject* object);
     static void SetTag(QObject* object, int tag);
     void BindEdit(QLineEdit* edit, int tag, bool imaginary);
+    // The unit radios of a box, one under the other (the first beside the
+    // ohm picture where the box has one), tagged and bound.
+    QLayout* AddUnitRadios(QWidget* box, const BoxSpec& wanted);
     // Makes the shown solution the value of every field that has one and
     // selects none; the boxes other than the edited field's are redrawn.
     void TakeShownSolution(int editedField);
-    QButtonGroup* GroupOf(QAbstractButton* button) const;
     void CreatePictures();
 
     AppContext& context_;

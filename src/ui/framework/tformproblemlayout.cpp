@@ -91,6 +91,21 @@ QWidget* TFormProblem::AddBox(const BoxSpec& wanted) {
     edits->addStretch();
     grid->addLayout(edits, 0, 0);
 
+    grid->addLayout(AddUnitRadios(box, wanted), 0, 1);
+
+    box->adjustSize();
+    box->move(wanted.position);
+
+    auto* caption = new QLabel(wanted.caption, panel_);
+    caption->setObjectName(wanted.labelName);
+    caption->adjustSize();
+    caption->move(wanted.position.x(), wanted.position.y() - caption->height() - 1);
+    captions_.insert(box, caption);
+    return box;
+}
+
+QLayout* TFormProblem::AddUnitRadios(QWidget* box, const BoxSpec& wanted) {
+    const int base = wanted.field * 10;
     auto* radios = new QVBoxLayout;
     radios->setSpacing(0);
     auto* group = new QButtonGroup(box);
@@ -134,17 +149,7 @@ QWidget* TFormProblem::AddBox(const BoxSpec& wanted) {
     radios->addStretch();
     connect(group, &QButtonGroup::idClicked, this,
             [this, base](int unit) { RadioClick(base + 5 + unit); });
-    grid->addLayout(radios, 0, 1);
-
-    box->adjustSize();
-    box->move(wanted.position);
-
-    auto* caption = new QLabel(wanted.caption, panel_);
-    caption->setObjectName(wanted.labelName);
-    caption->adjustSize();
-    caption->move(wanted.position.x(), wanted.position.y() - caption->height() - 1);
-    captions_.insert(box, caption);
-    return box;
+    return radios;
 }
 
 void TFormProblem::MoveBox(const QString& boxName, int dx, int dy) {

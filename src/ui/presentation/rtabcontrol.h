@@ -39,7 +39,6 @@ public:
 
     // Whether the strip may be painted with the style's tab pictures.
     void SetVisualStylesEnabled(bool enabled);
-    bool VisualStylesEnabled() const { return m_stylesEnabled; }
     bool VisualStylesAvailable() const;
     bool UsesOwnPainting() const;
 
@@ -95,6 +94,18 @@ private:
     void Step(int delta, bool wrap);
     void TrackMouse(const QPoint& pos);
     void UpdateHot();
+
+    // Room a caption gets in its tab, the narrowest tab, and where the first tab starts.
+    static constexpr int kCaptionPadding = 12;
+    static constexpr int kMinTabWidth = 40;
+    static constexpr int kFirstTabX = 2;
+    // The selected tab stands out this far to each side and towards the page.
+    static constexpr int kRaise = 2;
+    // Rows of the pane's edge copied with the tabs, so the selected tab meets the page.
+    static constexpr int kPaneEdgeRows = 3;
+    static constexpr int kCaptionX = 5;
+    static constexpr int kCaptionYSelected = 4;
+    static constexpr int kCaptionYNormal = 2;
 
     QWidget* m_page = nullptr;
     QStringList m_captions;

@@ -1,7 +1,7 @@
 #include "ui/shell/helpviewer.h"
 
+#include "core/installation.h"
 #include "core/messages.h"
-#include "ui/shell/installation.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -47,9 +47,6 @@ public:
     // user's configuration folder when the program is installed or its folder
     // cannot be written.
     void SetConfigFileName(const QString& path) { configFileName_ = path; }
-    static QString DefaultConfigFileName();
-    static QString ConfigFileNameFor(const QString& programFolder, bool besideProgram,
-                                     const QString& userConfigFolder);
 
     // Published to every calculator through the message utilities.
     void ShowWarning(const QString& text) override;

@@ -37,6 +37,25 @@ QLineEdit* FocusedWritableEdit() {
     return edit && !edit->isReadOnly() ? edit : nullptr;
 }
 
+// A menu command under its name, with its shortcut for the whole window.
+QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
+                    const QKeySequence& shortcut, TFormMain* window, void (TFormMain::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    QObject::connect(action, &QAction::triggered, window, handler);
+    return action;
+}
+
+QAction* Separator(QMenu* menu, const char* name) {
+    QAction* action = menu->addSeparator();
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
 } // namespace
 
 void TFormMain::BuildMenu() {
@@ -44,19 +63,7 @@ void TFormMain::BuildMenu() {
     bar->setObjectName(QStringLiteral("MenuMain"));
     auto add = [this](QMenu* menu, const char* name, const QString& caption,
                       const QKeySequence& shortcut, void (TFormMain::*handler)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        if (!shortcut.isEmpty()) {
-            action->setShortcut(shortcut);
-            action->setShortcutContext(Qt::WindowShortcut);
-        }
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    auto separator = [](QMenu* menu, const char* name) {
-        QAction* action = menu->addSeparator();
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
+        return AddCommand(menu, name, caption, shortcut, this, handler);
     };
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
@@ -69,7 +76,7 @@ void TFormMain::BuildMenu() {
         QKeySequence(Qt::CTRL | Qt::Key_S), &TFormMain::MenuSaveWorksheetClick);
     add(file, "MenuSaveAs", QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
         &TFormMain::MenuSaveAsClick);
-    historySeparator_ = separator(file, "MenuHistorySep");
+    historySeparator_ = Separator(file, "MenuHistorySep");
     for (int k = 0; k < 4; ++k) {
         QAction* entry = file->addAction(QString());
         entry->setObjectName(QStringLiteral("MenuHistory%1").arg(k + 1));
@@ -77,12 +84,12 @@ void TFormMain::BuildMenu() {
         connect(entry, &QAction::triggered, this, [this, entry] { MenuHistoryClick(entry); });
         history_[size_t(k)] = entry;
     }
-    separator(file, "MenuSep1");
+    Separator(file, "MenuSep1");
     add(file, "MenuPrintReport", QStringLiteral("&Print Report..."), {},
         &TFormMain::MenuPrintReportClick);
     add(file, "MenuExportReport", QStringLiteral("&Export Report..."), {},
         &TFormMain::MenuExportReportClick);
-    separator(file, "MenuSep5");
+    Separator(file, "MenuSep5");
     add(file, "MenuExit", QStringLiteral("E&xit"), {}, &TFormMain::MenuExitClick);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
@@ -105,12 +112,12 @@ void TFormMain::BuildMenu() {
         QKeySequence(Qt::CTRL | Qt::Key_R), &TFormMain::MenuRenameCalculationClick);
     add(calculation, "MenuDeleteCalculation", QStringLiteral("&Delete Calculation"),
         QKeySequence(Qt::CTRL | Qt::Key_D), &TFormMain::MenuDeleteCalculationClick);
-    separator(calculation, "MenuSep2");
+    Separator(calculation, "MenuSep2");
     add(calculation, "MenuCalculate", QStringLiteral("&Calculate"), QKeySequence(Qt::Key_F6),
         &TFormMain::MenuCalculateClick);
     add(calculation, "MenuClear", QStringLiteral("C&lear"), QKeySequence(Qt::Key_F4),
         &TFormMain::MenuClearClick);
-    separator(calculation, "MenuSep6");
+    Separator(calculation, "MenuSep6");
     add(calculation, "MenuSmithChart", QStringLiteral("&Smith Chart"), QKeySequence(Qt::Key_F7),
         &TFormMain::MenuSmithChartClick);
 
@@ -123,12 +130,12 @@ void TFormMain::BuildMenu() {
     help->setObjectName(QStringLiteral("MenuHelp"));
     add(help, "MenuHelpTopics", QStringLiteral("&Help Topics"), QKeySequence(Qt::Key_F1),
         &TFormMain::MenuHelpTopicsClick);
-    separator(help, "MenuSep4");
+    Separator(help, "MenuSep4");
     add(help, "MenuCompany", QStringLiteral("&Quillmarsh Homepage"), {},
         &TFormMain::MenuCompanyClick);
     add(help, "MenuHomepage", QStringLiteral("KEL&VO Homepage"), {},
         &TFormMain::MenuHomepageClick);
-    separator(help, "MenuSep3");
+    Separator(help, "MenuSep3");
     add(help, "MenuAbout", QStringLiteral("&About..."), {}, &TFormMain::MenuAboutClick);
 }
 

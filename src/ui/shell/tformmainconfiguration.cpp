@@ -1,40 +1,16 @@
-// The main window's configuration: where its file lives, reading it at the
-// first showing, and the window's placement taken from it and given back.
+// The main window's configuration: read at the first showing from where the
+// core says it lives, and the window's placement taken from it and given back.
 
 #include "ui/shell/tformmain.h"
 
+#include "core/installation.h"
 #include "core/rconfig.h"
-#include "ui/shell/installation.h"
 #include "ui/shell/windowplacement.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QWindow>
 
 #include <algorithm>
-
-QString TFormMain::ConfigFileNameFor(const QString& programFolder, bool besideProgram,
-                                     const QString& userConfigFolder) {
-    const QString file = QStringLiteral("Kelvo.cfg");
-    if (besideProgram || userConfigFolder.isEmpty())
-        return QDir(programFolder).filePath(file);
-    return QDir(userConfigFolder).filePath(QStringLiteral("kelvo/") + file);
-}
-
-QString TFormMain::DefaultConfigFileName() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    // An installed program never writes beside itself, even where it could
-    // (root running /usr/bin/kelvo): preferences are each user's own.
-    const bool besideProgram =
-        InstalledDataFolder(programFolder).isEmpty() && QFileInfo(programFolder).isWritable();
-    const QString name = ConfigFileNameFor(programFolder, besideProgram, user);
-    QDir().mkpath(QFileInfo(name).absolutePath());
-    return name;
-}
 
 void TFormMain::LoadConfiguration() {
     config_ = std::make_unique<RConfig>();

@@ -1,3 +1,5 @@
+#include "support/closeto.h"
+
 #include "core/calc/aircoil.h"
 
 #include <QtTest>
@@ -30,12 +32,6 @@ Solved Run(int unknown, double a, double b, double c) {
     default:
         return CoilTurns(a, b, c);
     }
-}
-
-bool Close(double actual, double expected, double tolerance = 1e-9) {
-    if (expected == 0) // a length of 0 may come out as a rounding error above it
-        return actual >= 0 && actual <= 1e-12;
-    return std::abs(actual - expected) <= tolerance * std::abs(expected);
 }
 
 constexpr double OneInchOneInchTenTurns = 100.0 / 58 * 1e-6; // henrys
@@ -109,8 +105,9 @@ void TestCalcAirCoil::solve() {
     QCOMPARE(solved.ok, ok);
     QCOMPARE(solved.message, ok ? QString() : QStringLiteral("Error: No solution."));
     if (ok) {
-        QVERIFY2(Close(solved.value.re, expected),
-                 qPrintable(QString::number(solved.value.re, 'g', 17)));
+        // A length of 0 may come out as a rounding error above it.
+        QVERIFY_CLOSE(solved.value.re, expected, 1e-9, expected == 0 ? 1e-12 : 0);
+        QVERIFY(solved.value.re >= 0);
         QCOMPARE(solved.value.im, 0.0);
     }
 }
@@ -137,9 +134,9 @@ void TestCalcAirCoil::solvedBackGivesTheInput() {
     const Solved len = CoilLength(diameter, l, turns);
     const Solved n = CoilTurns(diameter, l, length);
     QVERIFY(d.ok && len.ok && n.ok);
-    QVERIFY2(Close(d.value.re, diameter), qPrintable(QString::number(d.value.re, 'g', 17)));
-    QVERIFY2(Close(len.value.re, length, 1e-8), qPrintable(QString::number(len.value.re, 'g', 17)));
-    QVERIFY2(Close(n.value.re, turns), qPrintable(QString::number(n.value.re, 'g', 17)));
+    QVERIFY_CLOSE(d.value.re, diameter);
+    QVERIFY_CLOSE(len.value.re, length, 1e-8);
+    QVERIFY_CLOSE(n.value.re, turns);
 }
 
 QTEST_GUILESS_MAIN(TestCalcAirCoil)

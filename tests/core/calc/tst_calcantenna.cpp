@@ -1,3 +1,5 @@
+#include "support/closeto.h"
+
 #include "core/calc/antenna.h"
 
 #include <QtTest>
@@ -22,10 +24,6 @@ private slots:
 };
 
 namespace {
-
-bool Close(double actual, double expected) {
-    return std::abs(actual - expected) <= 1e-9 * std::max(1.0, std::abs(expected));
-}
 
 const double Infinity = std::numeric_limits<double>::infinity();
 
@@ -147,14 +145,10 @@ void TestCalcAntenna::solve() {
         QCOMPARE(outcome.second, second);
     } else {
         QCOMPARE(outcome.kind, AntennaOutcome::Kind::Solutions);
-        QVERIFY2(Close(outcome.solution1.re, solution1.re),
-                 qPrintable(QString::number(outcome.solution1.re, 'g', 17)));
-        QVERIFY2(Close(outcome.solution1.im, solution1.im),
-                 qPrintable(QString::number(outcome.solution1.im, 'g', 17)));
-        QVERIFY2(Close(outcome.solution2.re, solution2.re),
-                 qPrintable(QString::number(outcome.solution2.re, 'g', 17)));
-        QVERIFY2(Close(outcome.solution2.im, solution2.im),
-                 qPrintable(QString::number(outcome.solution2.im, 'g', 17)));
+        QVERIFY_CLOSE(outcome.solution1.re, solution1.re, 1e-9, 1e-9);
+        QVERIFY_CLOSE(outcome.solution1.im, solution1.im, 1e-9, 1e-9);
+        QVERIFY_CLOSE(outcome.solution2.re, solution2.re, 1e-9, 1e-9);
+        QVERIFY_CLOSE(outcome.solution2.im, solution2.im, 1e-9, 1e-9);
     }
 }
 

@@ -1,3 +1,5 @@
+#include "support/closeto.h"
+
 #include "core/calc/combination.h"
 
 #include <QtTest>
@@ -16,10 +18,6 @@ private slots:
 namespace {
 
 enum Solve { Whole, Part, PartOfImpedance };
-
-bool Close(double actual, double expected) {
-    return std::abs(actual - expected) <= 1e-9 * std::max(1.0, std::abs(expected));
-}
 
 } // namespace
 
@@ -103,10 +101,7 @@ void TestCalcCombination::solve() {
     QCOMPARE(solved.message, message);
     QCOMPARE(solved.ok, message.isEmpty());
     if (solved.ok) {
-        QVERIFY2(Close(solved.value.re, expected.re) && Close(solved.value.im, expected.im),
-                 qPrintable(QStringLiteral("%1 %2")
-                                .arg(solved.value.re, 0, 'g', 17)
-                                .arg(solved.value.im, 0, 'g', 17)));
+        QVERIFY_CLOSE(solved.value, expected, 1e-9, 1e-9);
     }
 }
 

@@ -1,6 +1,8 @@
+#include "support/closeto.h"
+
 #include "core/calc/converters.h"
+#include "core/calc/numbertext.h"
 #include "core/calctypes.h"
-#include "core/numbertext.h"
 #include "core/rfield.h"
 #include "core/units.h"
 
@@ -43,10 +45,6 @@ Solved Across(Converter converter, int field, double value, int from, int to) {
     if (solved.ok)
         solved.value.re = FromBaseUnits(solved.value.re, to, KindOf(converter, 1 - field));
     return solved;
-}
-
-bool Close(double actual, double expected, double relative) {
-    return std::abs(actual - expected) <= relative * std::max(1e-300, std::abs(expected));
 }
 
 } // namespace
@@ -106,8 +104,7 @@ void TestCalcConverters::convert() {
     QCOMPARE(solved.message, message);
     QCOMPARE(solved.ok, message.isEmpty());
     if (solved.ok)
-        QVERIFY2(Close(solved.value.re, expected, 1e-9) || (expected == 0 && solved.value.re == 0),
-                 qPrintable(QString::number(solved.value.re, 'g', 17)));
+        QVERIFY_CLOSE(solved.value.re, expected);
 }
 
 void TestCalcConverters::roundTrip_data() {

@@ -1,3 +1,5 @@
+#include "support/closeto.h"
+
 #include "core/calc/networks.h"
 
 #include <QtTest>
@@ -21,14 +23,6 @@ private slots:
 };
 
 namespace {
-
-bool Close(double actual, double expected) {
-    return std::abs(actual - expected) <= 1e-9 * std::max(1.0, std::abs(expected));
-}
-
-QString Show(const Complex& value) {
-    return QStringLiteral("%1 %2").arg(value.re, 0, 'g', 17).arg(value.im, 0, 'g', 17);
-}
 
 const QString None;
 const QString NoSolution = QStringLiteral("Error: No solution.");
@@ -110,8 +104,7 @@ void TestCalcNetworks::lNetwork() {
     QCOMPARE(solved.message, message);
     QCOMPARE(solved.ok, message.isEmpty());
     if (solved.ok)
-        QVERIFY2(Close(solved.value.re, expected.re) && Close(solved.value.im, expected.im),
-                 qPrintable(Show(solved.value)));
+        QVERIFY_CLOSE(solved.value, expected, 1e-9, 1e-9);
 }
 
 void TestCalcNetworks::lNetworkDesign_data() {
@@ -180,8 +173,7 @@ void TestCalcNetworks::lNetworkDesign() {
         return;
     const double found[4] = {design.x1[0], design.x2[0], design.x1[1], design.x2[1]};
     for (int i = 0; i < 4; ++i)
-        QVERIFY2(Close(found[i], reactances[i]),
-                 qPrintable(QStringLiteral("%1: %2").arg(i).arg(found[i], 0, 'g', 17)));
+        QVERIFY_CLOSE(found[i], reactances[i], 1e-9, 1e-9);
 
     // Either design, solved back, shows the resistive Zin at the input.
     for (int solution = 0; solution < 2; ++solution) {
@@ -189,8 +181,7 @@ void TestCalcNetworks::lNetworkDesign() {
                                         Complex(0, design.x2[solution]));
         if (LNetworkType(type) == LNetworkType::Z1InSeries) {
             QVERIFY(back.ok);
-            QVERIFY2(Close(back.value.re, zin.re) && Close(back.value.im, 0),
-                     qPrintable(Show(back.value)));
+            QVERIFY_CLOSE(back.value, Complex(zin.re, 0), 1e-9, 1e-9);
         }
     }
 }
@@ -281,8 +272,7 @@ void TestCalcNetworks::threeElements() {
     QCOMPARE(solved.message, message);
     QCOMPARE(solved.ok, message.isEmpty());
     if (solved.ok)
-        QVERIFY2(Close(solved.value.re, expected.re) && Close(solved.value.im, expected.im),
-                 qPrintable(Show(solved.value)));
+        QVERIFY_CLOSE(solved.value, expected, 1e-9, 1e-9);
 }
 
 QTEST_GUILESS_MAIN(TestCalcNetworks)

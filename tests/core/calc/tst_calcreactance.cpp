@@ -1,3 +1,5 @@
+#include "support/closeto.h"
+
 #include "core/calc/reactance.h"
 
 #include <QtTest>
@@ -17,11 +19,6 @@ private slots:
 namespace {
 
 enum Direction { Reactance, Element };
-
-bool Close(double actual, double expected) {
-    return std::abs(actual - expected) <= 1e-9 * std::abs(expected) ||
-           (expected == 0 && actual == 0);
-}
 
 Solved Run(Reactor reactor, int direction, double value, double frequency) {
     return direction == Reactance ? ReactanceOf(reactor, value, frequency)
@@ -88,8 +85,7 @@ void TestCalcReactance::solve() {
     QCOMPARE(solved.ok, ok);
     QCOMPARE(solved.message, ok ? QString() : QStringLiteral("Error: No solution."));
     if (ok) {
-        QVERIFY2(Close(solved.value.re, expected),
-                 qPrintable(QString::number(solved.value.re, 'g', 17)));
+        QVERIFY_CLOSE(solved.value.re, expected);
         QCOMPARE(solved.value.im, 0.0);
         QVERIFY(std::isfinite(solved.value.re));
     }
@@ -120,7 +116,7 @@ void TestCalcReactance::solvedBackGivesTheInput() {
     QVERIFY(reactance.ok);
     const Solved back = ElementOfReactance(Reactor(reactor), reactance.value.re, frequency);
     QVERIFY(back.ok);
-    QVERIFY2(Close(back.value.re, element), qPrintable(QString::number(back.value.re, 'g', 17)));
+    QVERIFY_CLOSE(back.value.re, element);
 }
 
 QTEST_GUILESS_MAIN(TestCalcReactance)

@@ -1,3 +1,5 @@
+#include "support/closeto.h"
+
 #include "core/calc/resonance.h"
 
 #include <QtTest>
@@ -27,10 +29,6 @@ Solved Run(int unknown, double a, double b) {
     default:
         return ResonantCapacitance(a, b);
     }
-}
-
-bool Close(double actual, double expected, double tolerance = 1e-9) {
-    return std::abs(actual - expected) <= tolerance * std::abs(expected);
 }
 
 } // namespace
@@ -81,8 +79,7 @@ void TestCalcResonance::solve() {
     QCOMPARE(solved.ok, ok);
     QCOMPARE(solved.message, ok ? QString() : QStringLiteral("Error: No solution."));
     if (ok) {
-        QVERIFY2(Close(solved.value.re, expected),
-                 qPrintable(QString::number(solved.value.re, 'g', 17)));
+        QVERIFY_CLOSE(solved.value.re, expected);
         QCOMPARE(solved.value.im, 0.0);
     }
 }
@@ -104,8 +101,8 @@ void TestCalcResonance::solvedBackGivesTheInput() {
     const Solved l = ResonantInductance(frequency.value.re, capacitance);
     const Solved c = ResonantCapacitance(frequency.value.re, inductance);
     QVERIFY(l.ok && c.ok);
-    QVERIFY2(Close(l.value.re, inductance), qPrintable(QString::number(l.value.re, 'g', 17)));
-    QVERIFY2(Close(c.value.re, capacitance), qPrintable(QString::number(c.value.re, 'g', 17)));
+    QVERIFY_CLOSE(l.value.re, inductance);
+    QVERIFY_CLOSE(c.value.re, capacitance);
 }
 
 QTEST_GUILESS_MAIN(TestCalcResonance)

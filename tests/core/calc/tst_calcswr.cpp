@@ -1,3 +1,5 @@
+#include "support/closeto.h"
+
 #include "core/calc/swr.h"
 
 #include <QtTest>
@@ -25,12 +27,6 @@ private slots:
 namespace {
 
 constexpr double Infinity = std::numeric_limits<double>::infinity();
-
-bool Close(double actual, double expected) {
-    if (std::isinf(expected))
-        return actual == expected;
-    return std::abs(actual - expected) <= 1e-9 * std::max(1e-300, std::abs(expected));
-}
 
 } // namespace
 
@@ -74,8 +70,7 @@ void TestCalcSwr::swr() {
     QCOMPARE(solved.swr.message, expected != 0 ? QString() : QStringLiteral("Error: No solution."));
     if (!solved.swr.ok)
         return;
-    QVERIFY2(Close(solved.swr.value.re, expected),
-             qPrintable(QString::number(solved.swr.value.re, 'g', 17)));
+    QVERIFY_CLOSE(solved.swr.value.re, expected);
     QCOMPARE(solved.swr.value.im, 0.0);
     // The reading comes with the SWR and belongs to it.
     QCOMPARE(solved.reading.swr, solved.swr.value.re);
@@ -138,10 +133,8 @@ void TestCalcSwr::reading() {
     if (!reading)
         return;
     QVERIFY(Close(reading->reflection, reflection));
-    QVERIFY2(Close(reading->returnLoss, returnLoss),
-             qPrintable(QString::number(reading->returnLoss, 'g', 17)));
-    QVERIFY2(Close(reading->mismatchLoss, mismatchLoss),
-             qPrintable(QString::number(reading->mismatchLoss, 'g', 17)));
+    QVERIFY_CLOSE(reading->returnLoss, returnLoss);
+    QVERIFY_CLOSE(reading->mismatchLoss, mismatchLoss);
     QVERIFY(!std::signbit(reading->returnLoss) && !std::signbit(reading->mismatchLoss));
     QVERIFY(std::isfinite(reading->mismatchLoss));
 }

@@ -1,4 +1,5 @@
 #include "samplesheet.h"
+#include "support/filebytes.h"
 
 #include "core/designfrequency.h"
 #include "core/report/reportfile.h"
@@ -32,8 +33,7 @@ private slots:
 namespace {
 
 QByteArray Expected(const QString& name) {
-    QFile file(QFINDTESTDATA(QStringLiteral("expected/") + name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return FileBytes::Load(QFINDTESTDATA(QStringLiteral("expected/") + name));
 }
 
 // Splits CSV text by RFC 4180 rules into rows of fields.
@@ -357,9 +357,7 @@ void TestWorksheetReport::fileIsReplacedWholeOrNotAtAll() {
     const QString path = folder.filePath(QStringLiteral("report.txt"));
     QVERIFY(WriteReportFile(path, "first"));
     QVERIFY(WriteReportFile(path, "second"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("second"));
+    QCOMPARE(FileBytes::Load(path), QByteArray("second"));
     // A folder of that name cannot be replaced; it stays as it was.
     const QString taken = folder.filePath(QStringLiteral("taken.csv"));
     QVERIFY(QDir().mkdir(taken));

@@ -1,4 +1,4 @@
-#include "support/formfixture.h"
+#include "support/formsteps.h"
 
 #include "ui/calculators/rf/advicepopup.h"
 #include "ui/calculators/rf/tformantimpedance.h"
@@ -29,8 +29,6 @@ private slots:
 
 namespace {
 
-using Steps = QStringList; // "EditZ=50" types, "RadioZ2" clicks
-
 class RecordingPopup final : public AdvicePopup {
 public:
     struct Call {
@@ -48,15 +46,6 @@ public:
 
 struct AntennaFixture : FormFixture<TFormAntImpedance> {
     AntennaFixture() { context.advice = &popup; }
-    void Run(const Steps& steps) {
-        for (const QString& step : steps) {
-            const int equals = step.indexOf(u'=');
-            if (equals < 0)
-                Click(step);
-            else
-                Type(step.left(equals), step.mid(equals + 1));
-        }
-    }
     bool SolutionShown() const { return !Find("GroupSolution")->isHidden(); }
     RecordingPopup popup;
 };
@@ -199,7 +188,7 @@ void TestAntImpedance::calculate() {
     QFETCH(int, configuration);
 
     AntennaFixture fixture;
-    fixture.Run(steps);
+    RunSteps(fixture, steps);
     fixture.worksheet.Modified = false;
     fixture.messages.Reset();
     fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
@@ -241,7 +230,7 @@ void TestAntImpedance::calculate() {
 
 void TestAntImpedance::adviceCentredOnThePanel() {
     AntennaFixture fixture;
-    fixture.Run({"EditZ=50", "EditSWR=7"});
+    RunSteps(fixture, {"EditZ=50", "EditSWR=7"});
     fixture.Click(QStringLiteral("ButtonCalculate"));
     QCOMPARE(fixture.popup.calls.size(), 1);
     QWidget* panel = fixture.form->PanelMain();
@@ -261,13 +250,13 @@ void TestAntImpedance::adviceCentredOnThePanel() {
 
 void TestAntImpedance::previousResultStaysAfterAdviceOrError() {
     AntennaFixture fixture;
-    fixture.Run({"EditZ=50", "EditSWR=1.5", "ButtonCalculate"});
+    RunSteps(fixture, {"EditZ=50", "EditSWR=1.5", "ButtonCalculate"});
     QCOMPARE(fixture.Text("EditImpedance"), QStringLiteral("46.153846"));
     const QString stored = fixture.Field(5).text;
 
     // Advice: the result stays, and the switch to the added circuit neither
     // empties it nor marks the worksheet.
-    fixture.Run({"EditSWR=8"});
+    RunSteps(fixture, {"EditSWR=8"});
     fixture.worksheet.Modified = false;
     fixture.Click(QStringLiteral("ButtonCalculate"));
     QCOMPARE(fixture.popup.calls.size(), 1);
@@ -280,7 +269,7 @@ void TestAntImpedance::previousResultStaysAfterAdviceOrError() {
     QVERIFY(fixture.SolutionShown());
 
     // An error leaves it too.
-    fixture.Run({"EditSWR=2", "EditZ=20", "ButtonCalculate"});
+    RunSteps(fixture, {"EditSWR=2", "EditZ=20", "ButtonCalculate"});
     QCOMPARE(fixture.messages.warning, NoSolution);
     QCOMPARE(fixture.Field(5).text, stored);
     QCOMPARE(fixture.Text("EditJImpedance"), QStringLiteral("19.230769"));
@@ -288,7 +277,7 @@ void TestAntImpedance::previousResultStaysAfterAdviceOrError() {
 
 void TestAntImpedance::solutionsAfterEveryCalculation() {
     AntennaFixture fixture;
-    fixture.Run({"RadioImpedance2", "EditZ=50", "EditSWR=1.5", "ButtonCalculate"});
+    RunSteps(fixture, {"RadioImpedance2", "EditZ=50", "EditSWR=1.5", "ButtonCalculate"});
     // The result field itself keeps its unit; the solutions are in ohms.
     QCOMPARE(fixture.Field(5).text, QStringLiteral("0.0461538461538462"));
     QCOMPARE(fixture.Field(5).solutions[0].text, QStringLiteral("46.1538461538462"));
@@ -310,17 +299,17 @@ void TestAntImpedance::solutionsAfterEveryCalculation() {
     QVERIFY(fixture.Radio("RadioImpedance2")->isChecked());
 
     // A new calculation selects Solution 1 again, whichever was selected.
-    fixture.Run({"EditSWR=3", "ButtonCalculate"});
+    RunSteps(fixture, {"EditSWR=3", "ButtonCalculate"});
     QVERIFY(fixture.Radio("RadioSolution1")->isChecked());
     QVERIFY(!fixture.Radio("RadioSolution2")->isChecked());
     QCOMPARE(fixture.Text("EditJImpedance"), QStringLiteral("40"));
 
     // Typing into the result hides the solutions.
-    fixture.Run({"EditImpedance=1"});
+    RunSteps(fixture, {"EditImpedance=1"});
     QCOMPARE(fixture.Calculation().Solution(), -1);
     QVERIFY(!fixture.SolutionShown());
     // Clear hides them too and empties every box.
-    fixture.Run({"ButtonCalculate", "ButtonClear"});
+    RunSteps(fixture, {"ButtonCalculate", "ButtonClear"});
     QVERIFY(!fixture.SolutionShown());
     QCOMPARE(fixture.Text("EditZ"), QString());
 }
@@ -335,7 +324,7 @@ void TestAntImpedance::configurationsMoveTheReadings() {
     const QPoint up = readings->pos();
     QVERIFY(up.y() <= extra->y());
 
-    fixture.Run({"EditZ=50", "EditSWR=3", "ButtonCalculate"});
+    RunSteps(fixture, {"EditZ=50", "EditSWR=3", "ButtonCalculate"});
     fixture.Click(QStringLiteral("RadioResistorCoil"));
     QVERIFY(!extra->isHidden());
     QVERIFY(readings->y() >= extra->y() + extra->height());
@@ -369,14 +358,14 @@ void TestAntImpedance::configurationsMoveTheReadings() {
     QCOMPARE(readings->pos(), up);
     for (const char* name : {"RadioNoCircuit", "RadioResistorCapacitor", "RadioResistorCoil"})
         QVERIFY(!fixture.Radio(QString::fromLatin1(name))->isChecked());
-    fixture.Run({"EditZResistor=abc", "ButtonCalculate"});
+    RunSteps(fixture, {"EditZResistor=abc", "ButtonCalculate"});
     QCOMPARE(fixture.Text("EditImpedance"), QStringLiteral("30"));
 }
 
 void TestAntImpedance::automaticCalculationAdvisesWhileTyping() {
     AntennaFixture fixture;
     fixture.config.AutoCalculate = 1;
-    fixture.Run({"EditZ=50", "EditSWR=1.5"});
+    RunSteps(fixture, {"EditZ=50", "EditSWR=1.5"});
     QCOMPARE(fixture.Text("EditJImpedance"), QStringLiteral("19.230769"));
     // Every keystroke calculated: "5" and "50" with no SWR yet, then "1"
     // and "1." were too low; the first advice switched to the added circuit.
@@ -402,8 +391,8 @@ void TestAntImpedance::reopenedAsSaved() {
     QByteArray file;
     {
         AntennaFixture fixture;
-        fixture.Run({"RadioResistorCoil", "EditZ=50", "EditSWR=3", "EditZCapacitor=10",
-                     "ButtonCalculate", "RadioSolution2"});
+        RunSteps(fixture, {"RadioResistorCoil", "EditZ=50", "EditSWR=3", "EditZCapacitor=10",
+                           "ButtonCalculate", "RadioSolution2"});
         QBuffer buffer(&file);
         QVERIFY(buffer.open(QIODevice::WriteOnly));
         QVERIFY(fixture.worksheet.WriteTo(buffer));

@@ -22,54 +22,6 @@ private slots:
     void overflowIsNoSolution();
 };
 
-namespace {
-
-struct Case {
-    int type;
-    int configuration;
-    int unknown;
-    QStringList texts; // fields 0, 1, 2
-    QList<int> units;
-};
-
-std::unique_ptr<TFormProblem> MakeForm(int type, AppContext& context) {
-    switch (type) {
-    case 1:
-        return std::make_unique<TFormResistor>(context);
-    case 2:
-        return std::make_unique<TFormCapacitor>(context);
-    default:
-        return std::make_unique<TFormInductor>(context);
-    }
-}
-
-// A fixture for any of the three types.
-class Combination {
-public:
-    explicit Combination(int type) {
-        context.worksheet = &worksheet;
-        context.config = &config;
-        form = MakeForm(type, context);
-        auto calculation = std::make_unique<RCalculation>();
-        form->InitCalculation(*calculation);
-        calculation->SetCurrent(true);
-        context.calculation = calculation.get();
-        context.calculator = form.get();
-        worksheet.Insert(0, std::move(calculation));
-        form->PanelMain()->show();
-    }
-    ~Combination() { context.calculation = nullptr; }
-    RCalculation& Calculation() { return *context.calculation; }
-
-    MessageRecorder messages;
-    RWorksheet worksheet;
-    RConfig config;
-    AppContext context;
-    std::unique_ptr<TFormProblem> form;
-};
-
-} // namespace
-
 void TestCombination::calculate_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("configuration");
@@ -165,7 +117,7 @@ void TestCombination::calculate() {
     QFETCH(QString, shown);
     QFETCH(QString, warning);
 
-    Combination fixture(type);
+    FormFixture<> fixture(type);
     RCalculation& calculation = fixture.Calculation();
     calculation.SetConfiguration(configuration);
     calculation.SetUnknown(unknown);
@@ -185,7 +137,7 @@ void TestCombination::calculate() {
     const QString letter = type == 1 ? "R" : type == 2 ? "C" : "L";
     const QString editName = target == 2 ? "Edit" + letter + "out"
                                          : "Edit" + letter + QString::number(target + 1);
-    auto* edit = fixture.form->PanelMain()->findChild<QLineEdit*>(editName);
+    QLineEdit* edit = fixture.Edit(editName);
     QVERIFY(edit);
     QCOMPARE(edit->text(), shown);
     if (warning.isEmpty()) {
@@ -196,7 +148,7 @@ void TestCombination::calculate() {
         const QString radioName = (target == 2 ? "Radio" + letter + "out"
                                                : "Radio" + letter + QString::number(target + 1)) +
                                   QString::number(storedUnit + 1);
-        QVERIFY(fixture.form->PanelMain()->findChild<QRadioButton*>(radioName)->isChecked());
+        QVERIFY(fixture.Radio(radioName)->isChecked());
     } else {
         QCOMPARE(fixture.messages.warning, warning);
         QVERIFY(!fixture.worksheet.Modified);
@@ -229,7 +181,7 @@ void TestCombination::captionsAndNames() {
     QFETCH(QStringList, units);
     QFETCH(int, help);
 
-    Combination fixture(type);
+    FormFixture<> fixture(type);
     int helpShown = 0;
     fixture.context.showHelp = [&helpShown](int topic) { helpShown = topic; };
     QCOMPARE(fixture.form->Caption(), caption);
@@ -273,7 +225,7 @@ void TestCombination::captionsAndNames() {
 }
 
 void TestCombination::invalidInputsChangeNothing() {
-    Combination fixture(1);
+    FormFixture<> fixture(1);
     RCalculation& calculation = fixture.Calculation();
     calculation.Field(0).text = QStringLiteral("-");
     calculation.Field(2).SetTexts(QStringLiteral("5"), QStringLiteral("7"));

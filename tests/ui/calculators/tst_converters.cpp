@@ -27,41 +27,6 @@ private slots:
 
 namespace {
 
-
-// Runs the body on a fixture of the converter of the type.
-template <typename Body> void WithConverter(int type, Body body) {
-    switch (type) {
-    case 11: {
-        FormFixture<TFormConvLength> fixture;
-        body(fixture);
-        break;
-    }
-    case 12: {
-        FormFixture<TFormConvArea> fixture;
-        body(fixture);
-        break;
-    }
-    case 13: {
-        FormFixture<TFormConvVolDry> fixture;
-        body(fixture);
-        break;
-    }
-    case 14: {
-        FormFixture<TFormConvVolFluid> fixture;
-        body(fixture);
-        break;
-    }
-    case 15: {
-        FormFixture<TFormConvWeight> fixture;
-        body(fixture);
-        break;
-    }
-    default:
-        QFAIL("not a converter");
-    }
-}
-
-
 // The two value edits of each converter.
 const QStringList UsEdit = {"EditUsLen", "EditUsArea", "EditUsVol", "EditUsVol", "EditUsWeight"};
 const QStringList MetEdit = {"EditMetLen", "EditMetArea", "EditMetVol", "EditMetVol",
@@ -156,43 +121,21 @@ void TestConverters::convert() {
     QFETCH(QString, stored);
     QFETCH(QString, warning);
 
-    WithConverter(type, [&](auto& fixture) {
-        fixture.config.AutoCalculate = 0; // converters convert all the same
-        // As in use, the calculator's window is the active one, so the typed
-        // edit has the application's focus. (The wavelength tests leave the
-        // window inactive: the edit has only its window's focus there.)
-        QApplication::setActiveWindow(fixture.form->PanelMain());
-        RunSteps(fixture, setup);
-        const int equals = typed.indexOf(u'=');
-        const bool append = typed[equals - 1] == u'+';
-        const QString edit = typed.left(append ? equals - 1 : equals);
-        const int field = edit.startsWith(QStringLiteral("EditUs")) ? 0 : 1;
-        const QString otherEdit = field == 0 ? MetEdit[type - 11] : UsEdit[type - 11];
-        const QString before = fixture.Text(otherEdit);
-        const QString storedBefore = fixture.Field(1 - field).text;
-        const QString expectedText =
-            (append ? fixture.Text(edit) : QString()) + typed.mid(equals + 1);
-        fixture.worksheet.Modified = false;
-        fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
-
-        RunSteps(fixture, {typed});
-        QCOMPARE(QApplication::focusWidget(), fixture.Edit(edit));
-        QCOMPARE(fixture.messages.warning, warning);
-        // The typed edit keeps the text as typed.
-        QCOMPARE(fixture.Text(edit), expectedText);
-        QCOMPARE(fixture.Field(field).text, expectedText);
-        if (other.isEmpty()) {
-            QVERIFY(!before.isEmpty());
-            QCOMPARE(fixture.Text(otherEdit), before);
-            QCOMPARE(fixture.Field(1 - field).text, storedBefore);
-        } else {
-            QCOMPARE(fixture.Text(otherEdit), other);
-        }
-        if (!stored.isEmpty())
-            QCOMPARE(fixture.Field(1 - field).text, stored);
-        // Typing marks the worksheet modified, whether the conversion worked or not.
-        QVERIFY(fixture.worksheet.Modified);
-    });
+    FormFixture<> fixture(type);
+    fixture.config.AutoCalculate = 0; // converters convert all the same
+    // As in use, the calculator's window is the active one, so the typed
+    // edit has the application's focus. (The wavelength tests leave the
+    // window inactive: the edit has only its window's focus there.)
+    QApplication::setActiveWindow(fixture.form->PanelMain());
+    const QStringList edits = {UsEdit[type - 11], MetEdit[type - 11]};
+    CheckTypingIntoOneOfTwo(fixture, edits, setup, typed, other);
+    const QString edit = typed.section(u'=', 0, 0).remove(u'+');
+    QCOMPARE(QApplication::focusWidget(), fixture.Edit(edit));
+    QCOMPARE(fixture.messages.warning, warning);
+    if (!stored.isEmpty())
+        QCOMPARE(fixture.Field(1 - int(edits.indexOf(edit))).text, stored);
+    // Typing marks the worksheet modified, whether the conversion worked or not.
+    QVERIFY(fixture.worksheet.Modified);
 }
 
 void TestConverters::controls_data() {
@@ -249,66 +192,64 @@ void TestConverters::controls() {
     QFETCH(QStringList, metRadios);
     QFETCH(QStringList, captions);
 
-    WithConverter(type, [&](auto& fixture) {
-        TFormProblem* form = fixture.form.get();
-        QCOMPARE(form->Caption(), caption);
-        QCOMPARE(form->GetTypeName(), typeWord);
-        QVERIFY(form->AlwaysCalculates());
+    FormFixture<> fixture(type);
+    TFormProblem* form = fixture.form.get();
+    QCOMPARE(form->Caption(), caption);
+    QCOMPARE(form->GetTypeName(), typeWord);
+    QVERIFY(form->AlwaysCalculates());
 
-        QList<int> tags;
-        int spoken = 0;
-        for (int field = 0; field < 2; ++field) {
-            const QStringList& radios = field == 0 ? usRadios : metRadios;
-            QLineEdit* edit = fixture.Edit("Edit" + stems[field]);
-            QVERIFY(edit);
-            QCOMPARE(form->GetControl(field * 10 + 1), edit);
-            QCOMPARE(edit->accessibleName(), labels[field]);
-            QCOMPARE(fixture.template Find<QLabel>("Label" + stems[field])->text(), labels[field]);
-            auto* box = fixture.template Find<RBox>("Box" + stems[field]);
-            QVERIFY(box && box->IsResult()); // silver with a dotted outline
-            tags << field * 10 + 1;
-            for (int unit = 0; unit < radios.size(); ++unit) {
-                QRadioButton* radio = fixture.Radio(radios[unit]);
-                QVERIFY2(radio, qPrintable(radios[unit]));
-                QCOMPARE(form->GetControl(field * 10 + 5 + unit), radio);
-                tags << field * 10 + 5 + unit;
-                const QString name = captions[spoken++];
-                QCOMPARE(radio->accessibleName().isEmpty() ? radio->text()
-                                                           : radio->accessibleName(),
-                         name);
-                // A square or cubic unit: the bare symbol and its power beside it.
-                auto* power = fixture.template Find<RSuperscript>("Image" + radios[unit].mid(5));
-                const bool powered = name.startsWith(QStringLiteral("square ")) ||
-                                     name.startsWith(QStringLiteral("cubic "));
-                QCOMPARE(power != nullptr, powered);
-                if (powered) {
-                    QCOMPARE(radio->text(), name.section(u' ', 1));
-                    QCOMPARE(power->Digit(), name.startsWith(u's') ? "2" : "3");
-                    QCOMPARE(power->parentWidget(), radio->parentWidget());
-                    QCOMPARE(power->x(), radio->geometry().right() + 1);
-                    QVERIFY(power->isVisible());
-                }
+    QList<int> tags;
+    int spoken = 0;
+    for (int field = 0; field < 2; ++field) {
+        const QStringList& radios = field == 0 ? usRadios : metRadios;
+        QLineEdit* edit = fixture.Edit("Edit" + stems[field]);
+        QVERIFY(edit);
+        QCOMPARE(form->GetControl(field * 10 + 1), edit);
+        QCOMPARE(edit->accessibleName(), labels[field]);
+        QCOMPARE(fixture.template Find<QLabel>("Label" + stems[field])->text(), labels[field]);
+        auto* box = fixture.template Find<RBox>("Box" + stems[field]);
+        QVERIFY(box && box->IsResult()); // silver with a dotted outline
+        tags << field * 10 + 1;
+        for (int unit = 0; unit < radios.size(); ++unit) {
+            QRadioButton* radio = fixture.Radio(radios[unit]);
+            QVERIFY2(radio, qPrintable(radios[unit]));
+            QCOMPARE(form->GetControl(field * 10 + 5 + unit), radio);
+            tags << field * 10 + 5 + unit;
+            const QString name = captions[spoken++];
+            QCOMPARE(radio->accessibleName().isEmpty() ? radio->text() : radio->accessibleName(),
+                     name);
+            // A square or cubic unit: the bare symbol and its power beside it.
+            auto* power = fixture.template Find<RSuperscript>("Image" + radios[unit].mid(5));
+            const bool powered = name.startsWith(QStringLiteral("square ")) ||
+                                 name.startsWith(QStringLiteral("cubic "));
+            QCOMPARE(power != nullptr, powered);
+            if (powered) {
+                QCOMPARE(radio->text(), name.section(u' ', 1));
+                QCOMPARE(power->Digit(), name.startsWith(u's') ? "2" : "3");
+                QCOMPARE(power->parentWidget(), radio->parentWidget());
+                QCOMPARE(power->x(), radio->geometry().right() + 1);
+                QVERIFY(power->isVisible());
             }
         }
-        QCOMPARE(spoken, captions.size());
-        for (int tag = 0; tag < 1100; ++tag)
-            QCOMPARE(form->GetControl(tag) != nullptr, tags.contains(tag));
+    }
+    QCOMPARE(spoken, captions.size());
+    for (int tag = 0; tag < 1100; ++tag)
+        QCOMPARE(form->GetControl(tag) != nullptr, tags.contains(tag));
 
-        // No Calculate button; the arrows stand between the two boxes.
-        QVERIFY(!fixture.Find("ButtonCalculate")->isVisible());
-        QVERIFY(fixture.Find("ButtonClear")->isVisible());
-        QWidget* arrows = fixture.Find("ImageArrows");
-        QVERIFY(arrows && arrows->isVisible());
-        const QRect us = fixture.Find("Box" + stems[0])->geometry();
-        const QRect metric = fixture.Find("Box" + stems[1])->geometry();
-        QVERIFY(us.right() < arrows->x() && arrows->geometry().right() < metric.left());
-        QCOMPARE(us.top(), metric.top());
-        QCOMPARE(us.height(), metric.height());
-        QVERIFY(qAbs(arrows->geometry().center().y() - us.center().y()) <= 1);
-        const QSize size = form->PanelMain()->minimumSize();
-        QVERIFY2(size.width() <= 560 && size.height() <= 470,
-                 qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
-    });
+    // No Calculate button; the arrows stand between the two boxes.
+    QVERIFY(!fixture.Find("ButtonCalculate")->isVisible());
+    QVERIFY(fixture.Find("ButtonClear")->isVisible());
+    QWidget* arrows = fixture.Find("ImageArrows");
+    QVERIFY(arrows && arrows->isVisible());
+    const QRect us = fixture.Find("Box" + stems[0])->geometry();
+    const QRect metric = fixture.Find("Box" + stems[1])->geometry();
+    QVERIFY(us.right() < arrows->x() && arrows->geometry().right() < metric.left());
+    QCOMPARE(us.top(), metric.top());
+    QCOMPARE(us.height(), metric.height());
+    QVERIFY(qAbs(arrows->geometry().center().y() - us.center().y()) <= 1);
+    const QSize size = form->PanelMain()->minimumSize();
+    QVERIFY2(size.width() <= 560 && size.height() <= 470,
+             qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
 }
 
 void TestConverters::unitRadioConvertsItsOwnFieldOnly() {

@@ -1,4 +1,4 @@
-#include "support/formscript.h"
+#include "support/formsteps.h"
 
 #include "core/rworksheet.h"
 #include "ui/calculators/networks/tformlnetwork.h"
@@ -27,237 +27,233 @@ private slots:
 
 namespace {
 
-using Script = QStringList;
-
-const Script Design = {"RadioZ1Z2"};
-const Script InParallel = {"RadioZ2BeforeZ1"};
+const Steps Design = {"RadioZ1Z2"};
+const Steps InParallel = {"RadioZ2BeforeZ1"};
 // 50 ohms matched to 200 ohms with Z1 in series, shown and then left for
 // the part under test.
-const Script Design50To200 = {"RadioZ1Z2", "EditZin=50", "EditZout=200", "ButtonCalculate"};
-const Script Emptied = {"EditZ1=",
-                        "EditZ1J=",
-                        "EditZ2=",
-                        "EditZ2J=",
-                        "field1=|",
-                        "field2=|",
-                        "GroupSolution:hidden",
-                        "modified=yes"};
+const Steps Design50To200 = {"RadioZ1Z2", "EditZin=50", "EditZout=200", "ButtonCalculate"};
+const Steps Emptied = {"EditZ1=",
+                       "EditZ1J=",
+                       "EditZ2=",
+                       "EditZ2J=",
+                       "field1=|",
+                       "field2=|",
+                       "GroupSolution:hidden",
+                       "modified=yes"};
 
 } // namespace
 
 void TestLNetwork::calculate_data() {
-    QTest::addColumn<Script>("steps");
-    QTest::addColumn<Script>("checks");
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<Steps>("checks");
     QTest::addColumn<QString>("warning");
 
     // Zout and Zin from the other port and the elements.
     QTest::newRow("Z1 in series: Zout")
-        << Script{"EditZin=50", "EditZ1J=100", "EditZ2J=-50", "mark", "ButtonCalculate"}
-        << Script{"EditZout=25", "EditZoutJ=-75", "modified=yes"} << "";
+        << Steps{"EditZin=50", "EditZ1J=100", "EditZ2J=-50", "mark", "ButtonCalculate"}
+        << Steps{"EditZout=25", "EditZoutJ=-75", "modified=yes"} << "";
     QTest::newRow("Zout written in its own unit")
-        << Script{"RadioZout2", "EditZin=50", "EditZ1J=100", "EditZ2J=-50", "ButtonCalculate"}
-        << Script{"EditZout=0.025", "EditZoutJ=-0.075", "RadioZout2:checked"} << "";
+        << Steps{"RadioZout2", "EditZin=50", "EditZ1J=100", "EditZ2J=-50", "ButtonCalculate"}
+        << Steps{"EditZout=0.025", "EditZoutJ=-0.075", "RadioZout2:checked"} << "";
     QTest::newRow("Z1 in parallel: Zout")
-        << InParallel + Script{"EditZin=50", "EditZ1J=50", "EditZ2=10", "ButtonCalculate"}
-        << Script{"EditZout=35", "EditZoutJ=25"} << "";
+        << InParallel + Steps{"EditZin=50", "EditZ1J=50", "EditZ2=10", "ButtonCalculate"}
+        << Steps{"EditZout=35", "EditZoutJ=25"} << "";
     QTest::newRow("Z1 in series: Zin of the 200 + j100 design")
-        << Script{"RadioZin",
-                  "EditZout=200",
-                  "EditZoutJ=100",
-                  "EditZ1J=-100",
-                  "EditZ2J=166.666666666667",
-                  "ButtonCalculate"}
-        << Script{"EditZin=50", "EditZinJ~0"} << "";
+        << Steps{"RadioZin",
+                 "EditZout=200",
+                 "EditZoutJ=100",
+                 "EditZ1J=-100",
+                 "EditZ2J=166.666666666667",
+                 "ButtonCalculate"}
+        << Steps{"EditZin=50", "EditZinJ~0"} << "";
     QTest::newRow("Z1 in parallel: Zin of the 200 to 50 design")
-        << InParallel + Script{"RadioZin", "EditZout=50", "EditZ1J=115.470053837925",
-                               "EditZ2J=-86.6025403784439", "ButtonCalculate"}
-        << Script{"EditZin=200", "EditZinJ~0"} << "";
+        << InParallel + Steps{"RadioZin", "EditZout=50", "EditZ1J=115.470053837925",
+                              "EditZ2J=-86.6025403784439", "ButtonCalculate"}
+        << Steps{"EditZin=200", "EditZinJ~0"} << "";
 
     // Failures of the solves change nothing.
     QTest::newRow("Z1 in series, Zout: all empty")
-        << Script{"mark", "ButtonCalculate"} << Script{"EditZout=", "modified=no"}
+        << Steps{"mark", "ButtonCalculate"} << Steps{"EditZout=", "modified=no"}
         << "Error: Z1, Z2, and Zin are all zero.";
     QTest::newRow("Z1 in series, Zin: Z2 + Zout cancels")
-        << Script{"RadioZin", "EditZ2J=50", "EditZoutJ=-50", "mark", "ButtonCalculate"}
-        << Script{"EditZin=", "modified=no"} << "Error: Z2, and Zout are both zero.";
+        << Steps{"RadioZin", "EditZ2J=50", "EditZoutJ=-50", "mark", "ButtonCalculate"}
+        << Steps{"EditZin=", "modified=no"} << "Error: Z2, and Zout are both zero.";
     QTest::newRow("Z1 in parallel, Zout: all empty")
-        << InParallel + Script{"ButtonCalculate"} << Script{}
-        << "Error: Z1, and Zin are both zero.";
+        << InParallel + Steps{"ButtonCalculate"} << Steps{} << "Error: Z1, and Zin are both zero.";
     QTest::newRow("Z1 in parallel, Zin: all empty")
-        << InParallel + Script{"RadioZin", "ButtonCalculate"} << Script{}
+        << InParallel + Steps{"RadioZin", "ButtonCalculate"} << Steps{}
         << "Error: Z1, Z2, and Zout are all zero.";
     QTest::newRow("a failure keeps the previous Zout")
-        << Script{"EditZin=50", "EditZ1J=100", "EditZ2J=-50",    "ButtonCalculate",
-                  "EditZ1=abc", "mark",        "ButtonCalculate"}
-        << Script{"EditZout=25", "EditZoutJ=-75", "modified=no"}
+        << Steps{"EditZin=50", "EditZ1J=100", "EditZ2J=-50",    "ButtonCalculate",
+                 "EditZ1=abc", "mark",        "ButtonCalculate"}
+        << Steps{"EditZout=25", "EditZoutJ=-75", "modified=no"}
         << "Error: Real value for Z1 did not contain a valid number.";
     QTest::newRow("Zin beyond any number")
-        << Script{"EditZin=1e999", "ButtonCalculate"} << Script{}
+        << Steps{"EditZin=1e999", "ButtonCalculate"} << Steps{}
         << "Error: Real value for Zin did not contain a valid number.";
     QTest::newRow("a lone minus in Z1's reactance")
-        << Script{"EditZin=50", "EditZ1J=-", "ButtonCalculate"} << Script{}
+        << Steps{"EditZin=50", "EditZ1J=-", "ButtonCalculate"} << Steps{}
         << "Error: Imaginary value for Z1 did not contain a valid number.";
-    QTest::newRow("a negative resistance") << Script{"EditZin=50", "EditZ2=-1", "ButtonCalculate"}
-                                           << Script{} << "Error: Value for Z2 cannot be negative.";
+    QTest::newRow("a negative resistance") << Steps{"EditZin=50", "EditZ2=-1", "ButtonCalculate"}
+                                           << Steps{} << "Error: Value for Z2 cannot be negative.";
     QTest::newRow("Zin solve checks Zout first")
-        << Script{"RadioZin", "EditZ1=abc", "EditZout=abc", "ButtonCalculate"} << Script{}
+        << Steps{"RadioZin", "EditZ1=abc", "EditZout=abc", "ButtonCalculate"} << Steps{}
         << "Error: Real value for Zout did not contain a valid number.";
 
     // The design.
     QTest::newRow("design 50 to 200")
-        << Script{"RadioZ1Z2", "EditZin=50", "EditZout=200", "mark", "ButtonCalculate"}
-        << Script{"EditZ1=0",
-                  "EditZ1J=-86.60254",
-                  "EditZ2=0",
-                  "EditZ2J=115.47005",
-                  "GroupSolution:visible",
-                  "RadioSolution1:checked",
-                  "RadioSolution2:unchecked",
-                  "field1=0|-86.6025403784439",
-                  "field1.1=0|-86.6025403784439",
-                  "field1.2=0|86.6025403784439",
-                  "field2=0|115.470053837925",
-                  "field2.1=0|115.470053837925",
-                  "field2.2=0|-115.470053837925",
-                  "modified=yes"}
+        << Steps{"RadioZ1Z2", "EditZin=50", "EditZout=200", "mark", "ButtonCalculate"}
+        << Steps{"EditZ1=0",
+                 "EditZ1J=-86.60254",
+                 "EditZ2=0",
+                 "EditZ2J=115.47005",
+                 "GroupSolution:visible",
+                 "RadioSolution1:checked",
+                 "RadioSolution2:unchecked",
+                 "field1=0|-86.6025403784439",
+                 "field1.1=0|-86.6025403784439",
+                 "field1.2=0|86.6025403784439",
+                 "field2=0|115.470053837925",
+                 "field2.1=0|115.470053837925",
+                 "field2.2=0|-115.470053837925",
+                 "modified=yes"}
         << "";
     QTest::newRow("Solution 2 shows the other design")
-        << Design50To200 + Script{"mark", "RadioSolution2"}
-        << Script{"EditZ1J=86.60254", "EditZ2J=-115.47005", "RadioSolution2:checked",
-                  "field1=0|-86.6025403784439", "modified=yes"}
+        << Design50To200 + Steps{"mark", "RadioSolution2"}
+        << Steps{"EditZ1J=86.60254", "EditZ2J=-115.47005", "RadioSolution2:checked",
+                 "field1=0|-86.6025403784439", "modified=yes"}
         << "earlier warning";
     QTest::newRow("the solves read the quantities, not the solution shown")
-        << Design50To200 + Script{"RadioSolution2", "RadioZout", "EditZin=100", "ButtonCalculate"}
-        << Script{"EditZout=123.07692", "EditZoutJ=79.940807", "EditZ1J=86.60254",
-                  "GroupSolution:visible"}
+        << Design50To200 + Steps{"RadioSolution2", "RadioZout", "EditZin=100", "ButtonCalculate"}
+        << Steps{"EditZout=123.07692", "EditZoutJ=79.940807", "EditZ1J=86.60254",
+                 "GroupSolution:visible"}
         << "";
     QTest::newRow("solution 1 solved back gives Zin = 50")
-        << Design50To200 + Script{"RadioZin", "ButtonCalculate"}
-        << Script{"EditZin=50", "EditZinJ~0"} << "";
+        << Design50To200 + Steps{"RadioZin", "ButtonCalculate"} << Steps{"EditZin=50", "EditZinJ~0"}
+        << "";
     QTest::newRow("solution 2 typed in gives Zin = 50")
-        << Script{"RadioZin", "EditZout=200", "EditZ1J=86.6025403784439",
-                  "EditZ2J=-115.470053837925", "ButtonCalculate"}
-        << Script{"EditZin=50", "EditZinJ~0"} << "";
+        << Steps{"RadioZin", "EditZout=200", "EditZ1J=86.6025403784439",
+                 "EditZ2J=-115.470053837925", "ButtonCalculate"}
+        << Steps{"EditZin=50", "EditZinJ~0"} << "";
     // Zin solved back carries a rounding rest in its reactance.
     QTest::newRow("a design after solving back refuses the rest in Zin")
         << Design50To200 +
-               Script{"RadioZin", "ButtonCalculate", "RadioZ1Z2", "mark", "ButtonCalculate"}
+               Steps{"RadioZin", "ButtonCalculate", "RadioZ1Z2", "mark", "ButtonCalculate"}
         << Emptied << "Error: Imaginary component of Zin must be 0.";
     QTest::newRow("Clear empties the boxes and hides the solutions")
-        << Design50To200 + Script{"RadioSolution2", "mark", "ButtonClear"}
-        << Script{"EditZ1=",
-                  "EditZ1J=",
-                  "EditZin=",
-                  "GroupSolution:hidden",
-                  "field1.2=0|86.6025403784439",
-                  "modified=no"}
+        << Design50To200 + Steps{"RadioSolution2", "mark", "ButtonClear"}
+        << Steps{"EditZ1=",
+                 "EditZ1J=",
+                 "EditZin=",
+                 "GroupSolution:hidden",
+                 "field1.2=0|86.6025403784439",
+                 "modified=no"}
         << "earlier warning";
     QTest::newRow("design 50 to 200 + j100, both solutions")
-        << Script{"RadioZ1Z2", "EditZin=50", "EditZout=200", "EditZoutJ=100", "ButtonCalculate"}
-        << Script{"EditZ1J=-100", "EditZ2J=166.66667", "field2.2=0|-100", "field1.2=0|100"} << "";
+        << Steps{"RadioZ1Z2", "EditZin=50", "EditZout=200", "EditZoutJ=100", "ButtonCalculate"}
+        << Steps{"EditZ1J=-100", "EditZ2J=166.66667", "field2.2=0|-100", "field1.2=0|100"} << "";
     QTest::newRow("design 50 to 200 + j100, Solution 2")
-        << Script{"RadioZ1Z2",     "EditZin=50",      "EditZout=200",
-                  "EditZoutJ=100", "ButtonCalculate", "RadioSolution2"}
-        << Script{"EditZ1J=100", "EditZ2J=-100"} << "";
+        << Steps{"RadioZ1Z2",     "EditZin=50",      "EditZout=200",
+                 "EditZoutJ=100", "ButtonCalculate", "RadioSolution2"}
+        << Steps{"EditZ1J=100", "EditZ2J=-100"} << "";
     QTest::newRow("design 200 to 50 with Z1 in parallel")
-        << InParallel + Design + Script{"EditZin=200", "EditZout=50", "ButtonCalculate"}
-        << Script{"EditZ1J=115.47005", "EditZ2J=-86.60254", "field1.2=0|-115.470053837925",
-                  "field2.2=0|86.6025403784439"}
+        << InParallel + Design + Steps{"EditZin=200", "EditZout=50", "ButtonCalculate"}
+        << Steps{"EditZ1J=115.47005", "EditZ2J=-86.60254", "field1.2=0|-115.470053837925",
+                 "field2.2=0|86.6025403784439"}
         << "";
     QTest::newRow("design 50 to 25 with Z1 in parallel, Solution 2")
         << InParallel + Design +
-               Script{"EditZin=50", "EditZout=25", "ButtonCalculate", "RadioSolution2"}
-        << Script{"EditZ1J=-50", "EditZ2J=25", "field1=0|50", "field2=0|-25"} << "";
+               Steps{"EditZin=50", "EditZout=25", "ButtonCalculate", "RadioSolution2"}
+        << Steps{"EditZ1J=-50", "EditZ2J=25", "field1=0|50", "field2=0|-25"} << "";
     QTest::newRow("a double root: both solutions alike")
-        << Design + Script{"EditZin=50", "EditZout=10", "EditZoutJ=20", "ButtonCalculate"}
-        << Script{"EditZ1J=0", "EditZ2J=-25", "field1.2=0|0", "field2.2=0|-25"} << "";
+        << Design + Steps{"EditZin=50", "EditZout=10", "EditZoutJ=20", "ButtonCalculate"}
+        << Steps{"EditZ1J=0", "EditZ2J=-25", "field1.2=0|0", "field2.2=0|-25"} << "";
     QTest::newRow("each box keeps its unit; the solutions are in ohms")
-        << Script{"RadioZ12"} + Design50To200 + Script{"RadioSolution2", "RadioSolution1"}
-        << Script{"EditZ1J=-86.60254", "RadioZ11:checked", "field1=0|-0.0866025403784439"} << "";
+        << Steps{"RadioZ12"} + Design50To200 + Steps{"RadioSolution2", "RadioSolution1"}
+        << Steps{"EditZ1J=-86.60254", "RadioZ11:checked", "field1=0|-0.0866025403784439"} << "";
     QTest::newRow("the quantity itself in its unit right after the design")
-        << Script{"RadioZ12"} + Design50To200 << Script{"EditZ1J=-0.08660254", "RadioZ12:checked"}
+        << Steps{"RadioZ12"} + Design50To200 << Steps{"EditZ1J=-0.08660254", "RadioZ12:checked"}
         << "";
     QTest::newRow("a design after Solution 2 ends on Solution 1")
-        << Design50To200 + Script{"RadioSolution2", "mark", "ButtonCalculate"}
-        << Script{"RadioSolution1:checked", "EditZ1J=-86.60254", "EditZ2J=115.47005",
-                  "modified=yes"}
+        << Design50To200 + Steps{"RadioSolution2", "mark", "ButtonCalculate"}
+        << Steps{"RadioSolution1:checked", "EditZ1J=-86.60254", "EditZ2J=115.47005", "modified=yes"}
         << "";
     // What the boxes show is what the next step works on.
     QTest::newRow("typing into Z1 with Solution 2 shown keeps what both boxes show")
-        << Design50To200 + Script{"RadioSolution2", "RadioZin", "mark", "EditZ1=1"}
-        << Script{"EditZ1J=86.60254",
-                  "EditZ2J=-115.47005",
-                  "field1=1|86.6025403784439",
-                  "field2=0|-115.470053837925",
-                  "field1.1=0|-86.6025403784439",
-                  "GroupSolution:hidden",
-                  "modified=yes"}
+        << Design50To200 + Steps{"RadioSolution2", "RadioZin", "mark", "EditZ1=1"}
+        << Steps{"EditZ1J=86.60254",
+                 "EditZ2J=-115.47005",
+                 "field1=1|86.6025403784439",
+                 "field2=0|-115.470053837925",
+                 "field1.1=0|-86.6025403784439",
+                 "GroupSolution:hidden",
+                 "modified=yes"}
         << "earlier warning";
     QTest::newRow("a unit click converts the solution shown")
-        << Design50To200 + Script{"RadioSolution2", "mark", "RadioZ12"}
-        << Script{"EditZ1J=0.08660254",
-                  "RadioZ12:checked",
-                  "field1.2=0|0.0866025403784439",
-                  "field1=0|-86.6025403784439",
-                  "RadioSolution2:checked",
-                  "modified=yes"}
+        << Design50To200 + Steps{"RadioSolution2", "mark", "RadioZ12"}
+        << Steps{"EditZ1J=0.08660254",
+                 "RadioZ12:checked",
+                 "field1.2=0|0.0866025403784439",
+                 "field1=0|-86.6025403784439",
+                 "RadioSolution2:checked",
+                 "modified=yes"}
         << "earlier warning";
     QTest::newRow("right after the design a unit click converts the quantity shown")
-        << Script{"RadioZ12"} + Design50To200 + Script{"mark", "RadioZ11"}
-        << Script{"EditZ1J=-86.60254", "RadioZ11:checked", "field1=0|-86.6025403784439",
-                  "RadioSolution1:checked", "modified=yes"}
+        << Steps{"RadioZ12"} + Design50To200 + Steps{"mark", "RadioZ11"}
+        << Steps{"EditZ1J=-86.60254", "RadioZ11:checked", "field1=0|-86.6025403784439",
+                 "RadioSolution1:checked", "modified=yes"}
         << "earlier warning";
     QTest::newRow("the unit the solution is shown in, clicked, changes nothing")
-        << Script{"RadioZ12"} + Design50To200 + Script{"RadioSolution2", "mark", "RadioZ11"}
-        << Script{"RadioZ11:checked", "EditZ1J=86.60254", "field1=0|-0.0866025403784439",
-                  "modified=no"}
+        << Steps{"RadioZ12"} + Design50To200 + Steps{"RadioSolution2", "mark", "RadioZ11"}
+        << Steps{"RadioZ11:checked", "EditZ1J=86.60254", "field1=0|-0.0866025403784439",
+                 "modified=no"}
         << "earlier warning";
     QTest::newRow("the design reads neither Z1 nor Z2")
-        << Script{"EditZ1=abc", "EditZ2J=-"} + Design50To200 << Script{"EditZ1J=-86.60254"} << "";
+        << Steps{"EditZ1=abc", "EditZ2J=-"} + Design50To200 << Steps{"EditZ1J=-86.60254"} << "";
 
     // Failures that empty Z1 and Z2 (the solutions stay stored).
     QTest::newRow("design 200 to 50 with Z1 in series")
         << Design50To200 +
-               Script{"RadioSolution2", "EditZin=200", "EditZout=50", "mark", "ButtonCalculate"}
-        << Emptied + Script{"field1.2=0|86.6025403784439"} << "Error: No solution found.";
+               Steps{"RadioSolution2", "EditZin=200", "EditZout=50", "mark", "ButtonCalculate"}
+        << Emptied + Steps{"field1.2=0|86.6025403784439"} << "Error: No solution found.";
     QTest::newRow("design 50 to 200 with Z1 in parallel")
         << InParallel + Design50To200 << Emptied << "Error: No solution found.";
     QTest::newRow("design 50 to 50 with Z1 in parallel")
-        << InParallel + Design + Script{"EditZin=50", "EditZout=50", "mark", "ButtonCalculate"}
+        << InParallel + Design + Steps{"EditZin=50", "EditZout=50", "mark", "ButtonCalculate"}
         << Emptied << "Error: No solution found.";
     QTest::newRow("a reactive Zin empties a previous design")
-        << Design50To200 + Script{"EditZinJ=1", "mark", "ButtonCalculate"} << Emptied
+        << Design50To200 + Steps{"EditZinJ=1", "mark", "ButtonCalculate"} << Emptied
         << "Error: Imaginary component of Zin must be 0.";
 
     // Failures that leave Z1, Z2 and the chosen solution alone.
     QTest::newRow("design 50 to 50 with Z1 in series")
-        << Design50To200 + Script{"RadioSolution2", "EditZout=50", "mark", "ButtonCalculate"}
-        << Script{"EditZ1J=86.60254", "GroupSolution:visible", "RadioSolution2:checked",
-                  "field1=0|-86.6025403784439", "modified=no"}
+        << Design50To200 + Steps{"RadioSolution2", "EditZout=50", "mark", "ButtonCalculate"}
+        << Steps{"EditZ1J=86.60254", "GroupSolution:visible", "RadioSolution2:checked",
+                 "field1=0|-86.6025403784439", "modified=no"}
         << "Error: No solution.";
     QTest::newRow("a load without resistance")
-        << Design + Script{"EditZin=50", "EditZoutJ=30", "mark", "ButtonCalculate"}
-        << Script{"EditZ1J=", "GroupSolution:hidden", "modified=no"} << "Error: No solution.";
+        << Design + Steps{"EditZin=50", "EditZoutJ=30", "mark", "ButtonCalculate"}
+        << Steps{"EditZ1J=", "GroupSolution:hidden", "modified=no"} << "Error: No solution.";
     QTest::newRow("reactances beyond any number are not stored")
-        << InParallel + Design + Script{"EditZin=1e300", "EditZout=1", "mark", "ButtonCalculate"}
-        << Script{"EditZ1=", "EditZ2J=", "field1.1=|", "GroupSolution:hidden", "modified=no"}
+        << InParallel + Design + Steps{"EditZin=1e300", "EditZout=1", "mark", "ButtonCalculate"}
+        << Steps{"EditZ1=", "EditZ2J=", "field1.1=|", "GroupSolution:hidden", "modified=no"}
         << "Error: No solution.";
 
     // The design checks Zout, then Zin, like any solve.
     QTest::newRow("design: Zout checked first")
-        << Design + Script{"EditZin=-", "EditZout=abc", "ButtonCalculate"} << Script{}
+        << Design + Steps{"EditZin=-", "EditZout=abc", "ButtonCalculate"} << Steps{}
         << "Error: Real value for Zout did not contain a valid number.";
     QTest::newRow("design: a negative Zin")
-        << Design + Script{"EditZin=-50", "EditZout=200", "ButtonCalculate"} << Script{}
+        << Design + Steps{"EditZin=-50", "EditZout=200", "ButtonCalculate"} << Steps{}
         << "Error: Value for Zin cannot be negative.";
     QTest::newRow("design: Zin beyond any number")
-        << Design + Script{"EditZin=1e999", "ButtonCalculate"} << Script{}
+        << Design + Steps{"EditZin=1e999", "ButtonCalculate"} << Steps{}
         << "Error: Real value for Zin did not contain a valid number.";
 }
 
 void TestLNetwork::calculate() {
-    QFETCH(Script, steps);
-    QFETCH(Script, checks);
+    QFETCH(Steps, steps);
+    QFETCH(Steps, checks);
     QFETCH(QString, warning);
 
     FormFixture<TFormLNetwork> fixture;
@@ -393,8 +389,8 @@ void TestLNetwork::layoutMovesWithConfiguration() {
 
 void TestLNetwork::configurationChangeDuringDesign() {
     FormFixture<TFormLNetwork> fixture;
-    RunSteps(fixture, Design + Script{"EditZin=50", "EditZout=25", "EditZoutJ=50",
-                                      "ButtonCalculate", "RadioSolution2"});
+    RunSteps(fixture, Design + Steps{"EditZin=50", "EditZout=25", "EditZoutJ=50", "ButtonCalculate",
+                                     "RadioSolution2"});
     RunChecks(fixture, {"GroupSolution:visible", "EditZ2J=-38.762756"});
 
     // Without automatic calculation: Z1 emptied, Z2 kept, the solutions hidden.
@@ -420,7 +416,7 @@ void TestLNetwork::configurationChangeDuringDesign() {
 
 void TestLNetwork::solutionsSurviveSaving() {
     FormFixture<TFormLNetwork> fixture;
-    RunSteps(fixture, Design50To200 + Script{"RadioSolution2"});
+    RunSteps(fixture, Design50To200 + Steps{"RadioSolution2"});
     QBuffer file;
     file.open(QIODevice::ReadWrite);
     QVERIFY(fixture.worksheet.WriteTo(file));

@@ -23,18 +23,6 @@ private slots:
 
 namespace {
 
-
-template <typename Body> void WithForm(int type, Body body) {
-    if (type == 16) {
-        FormFixture<TFormWavelength> fixture;
-        body(fixture);
-    } else {
-        FormFixture<TFormDipole> fixture;
-        body(fixture);
-    }
-}
-
-
 QString LengthEdit(int type) {
     return type == 16 ? QStringLiteral("EditWavelength") : QStringLiteral("EditDipole");
 }
@@ -111,32 +99,11 @@ void TestWavelength::calculate() {
     QFETCH(QString, other);
     QFETCH(QString, warning);
 
-    WithForm(type, [&](auto& fixture) {
-        fixture.config.AutoCalculate = 0; // these calculate all the same
-        RunSteps(fixture, setup);
-        const int equals = typed.indexOf(u'=');
-        const bool append = typed[equals - 1] == u'+';
-        const QString edit = typed.left(append ? equals - 1 : equals);
-        const int field = edit == QStringLiteral("EditFreq") ? 0 : 1;
-        const QString otherEdit = field == 0 ? LengthEdit(type) : QStringLiteral("EditFreq");
-        const QString before = fixture.Text(otherEdit);
-        const QString storedBefore = fixture.Field(1 - field).text;
-        const QString expectedText =
-            (append ? fixture.Text(edit) : QString()) + typed.mid(equals + 1);
-        fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
-
-        RunSteps(fixture, {typed});
-        QCOMPARE(fixture.messages.warning, warning);
-        QCOMPARE(fixture.Text(edit), expectedText);
-        QCOMPARE(fixture.Field(field).text, expectedText);
-        if (other.isEmpty()) {
-            QVERIFY(!before.isEmpty());
-            QCOMPARE(fixture.Text(otherEdit), before);
-            QCOMPARE(fixture.Field(1 - field).text, storedBefore);
-        } else {
-            QCOMPARE(fixture.Text(otherEdit), other);
-        }
-    });
+    FormFixture<> fixture(type);
+    fixture.config.AutoCalculate = 0; // these calculate all the same
+    CheckTypingIntoOneOfTwo(fixture, {QStringLiteral("EditFreq"), LengthEdit(type)}, setup, typed,
+                            other);
+    QCOMPARE(fixture.messages.warning, warning);
 }
 
 void TestWavelength::controls_data() {
@@ -163,43 +130,42 @@ void TestWavelength::controls() {
     QFETCH(QString, lengthStem);
     QFETCH(QString, lengthLabel);
 
-    WithForm(type, [&](auto& fixture) {
-        TFormProblem* form = fixture.form.get();
-        QCOMPARE(form->Caption(), caption);
-        QCOMPARE(form->GetTypeName(), typeWord);
-        QVERIFY(form->AlwaysCalculates());
-        const QMap<int, QString> names = {
-            {1, "EditFreq"},           {5, "RadioHz"},  {6, "RadioKHz"},    {7, "RadioMHz"},
-            {11, "Edit" + lengthStem}, {15, "RadioFt"}, {16, "RadioMeters"}};
-        for (int tag = 0; tag < 1100; ++tag) {
-            QWidget* control = form->GetControl(tag);
-            QCOMPARE(control ? control->objectName() : QString(), names.value(tag));
-        }
-        const QStringList units = {"Hz", "KHz", "MHz"};
-        for (int unit = 0; unit < 3; ++unit)
-            QCOMPARE(qobject_cast<QRadioButton*>(form->GetControl(5 + unit))->text(), units[unit]);
-        QCOMPARE(fixture.Radio(QStringLiteral("RadioFt"))->text(), QStringLiteral("ft"));
-        QCOMPARE(fixture.Radio(QStringLiteral("RadioMeters"))->text(), QStringLiteral("meters"));
-        QCOMPARE(fixture.Edit(QStringLiteral("EditFreq"))->accessibleName(),
-                 QStringLiteral("Frequency"));
-        QCOMPARE(fixture.Edit("Edit" + lengthStem)->accessibleName(), lengthLabel);
-        QCOMPARE(fixture.template Find<QLabel>("Label" + lengthStem)->text(), lengthLabel);
-        auto* box = fixture.template Find<RBox>("Box" + lengthStem);
-        QVERIFY(box && box->IsResult());
-        QVERIFY(fixture.template Find<RBox>(QStringLiteral("BoxFreq"))->IsResult());
-        // New calculations take the default units: MHz and meters.
-        QVERIFY(fixture.Radio(QStringLiteral("RadioMHz"))->isChecked());
-        QVERIFY(fixture.Radio(QStringLiteral("RadioMeters"))->isChecked());
+    FormFixture<> fixture(type);
+    TFormProblem* form = fixture.form.get();
+    QCOMPARE(form->Caption(), caption);
+    QCOMPARE(form->GetTypeName(), typeWord);
+    QVERIFY(form->AlwaysCalculates());
+    const QMap<int, QString> names = {
+        {1, "EditFreq"},           {5, "RadioHz"},  {6, "RadioKHz"},    {7, "RadioMHz"},
+        {11, "Edit" + lengthStem}, {15, "RadioFt"}, {16, "RadioMeters"}};
+    for (int tag = 0; tag < 1100; ++tag) {
+        QWidget* control = form->GetControl(tag);
+        QCOMPARE(control ? control->objectName() : QString(), names.value(tag));
+    }
+    const QStringList units = {"Hz", "KHz", "MHz"};
+    for (int unit = 0; unit < 3; ++unit)
+        QCOMPARE(qobject_cast<QRadioButton*>(form->GetControl(5 + unit))->text(), units[unit]);
+    QCOMPARE(fixture.Radio(QStringLiteral("RadioFt"))->text(), QStringLiteral("ft"));
+    QCOMPARE(fixture.Radio(QStringLiteral("RadioMeters"))->text(), QStringLiteral("meters"));
+    QCOMPARE(fixture.Edit(QStringLiteral("EditFreq"))->accessibleName(),
+             QStringLiteral("Frequency"));
+    QCOMPARE(fixture.Edit("Edit" + lengthStem)->accessibleName(), lengthLabel);
+    QCOMPARE(fixture.template Find<QLabel>("Label" + lengthStem)->text(), lengthLabel);
+    auto* box = fixture.template Find<RBox>("Box" + lengthStem);
+    QVERIFY(box && box->IsResult());
+    QVERIFY(fixture.template Find<RBox>(QStringLiteral("BoxFreq"))->IsResult());
+    // New calculations take the default units: MHz and meters.
+    QVERIFY(fixture.Radio(QStringLiteral("RadioMHz"))->isChecked());
+    QVERIFY(fixture.Radio(QStringLiteral("RadioMeters"))->isChecked());
 
-        QVERIFY(!fixture.Find("ButtonCalculate")->isVisible());
-        QWidget* arrows = fixture.Find("ImageArrows");
-        QVERIFY(arrows && arrows->isVisible());
-        QVERIFY(fixture.Find("BoxFreq")->geometry().right() < arrows->x());
-        QVERIFY(arrows->geometry().right() < box->x());
-        // The long caption of the dipole's box stays inside the panel.
-        const QRect label = fixture.Find("Label" + lengthStem)->geometry();
-        QVERIFY(label.right() < form->PanelMain()->minimumWidth());
-    });
+    QVERIFY(!fixture.Find("ButtonCalculate")->isVisible());
+    QWidget* arrows = fixture.Find("ImageArrows");
+    QVERIFY(arrows && arrows->isVisible());
+    QVERIFY(fixture.Find("BoxFreq")->geometry().right() < arrows->x());
+    QVERIFY(arrows->geometry().right() < box->x());
+    // The long caption of the dipole's box stays inside the panel.
+    const QRect label = fixture.Find("Label" + lengthStem)->geometry();
+    QVERIFY(label.right() < form->PanelMain()->minimumWidth());
 }
 
 void TestWavelength::unitRadioConvertsItsOwnFieldOnly() {

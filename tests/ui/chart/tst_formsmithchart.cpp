@@ -85,9 +85,7 @@ void TestFormSmithChart::followsTheCalculationAndExports() {
     const auto asked = h.dialogs.Of(RecordingDialogs::Call::ChartFile);
     QCOMPARE(asked.size(), 1);
     QCOMPARE(QFileInfo(asked[0].initial).fileName(), QStringLiteral("LNetwork1.png"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString svg = QString::fromUtf8(file.readAll());
+    const QString svg = QString::fromUtf8(FileBytes::Load(path));
     const double size = QRegularExpression(QStringLiteral("<svg [^>]*width=\"([0-9.]+)\""))
                             .match(svg)
                             .captured(1)
@@ -107,14 +105,12 @@ void TestFormSmithChart::followsTheCalculationAndExports() {
     QVERIFY(!found.hasNext());
 
     // Again onto the same file: asked first, and No keeps it.
-    file.close();
     h.dialogs.chartPaths << path;
     h.dialogs.answers << UserDialogs::Answer::No;
     h.Type(QStringLiteral("EditZin"), QStringLiteral("75"));
     QTest::mouseClick(exportButton, Qt::LeftButton);
     QCOMPARE(h.dialogs.Questions(), QStringList{"Overwrite file '" + path + "'?"});
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(file.readAll()), svg);
+    QCOMPARE(QString::fromUtf8(FileBytes::Load(path)), svg);
 
     // Its placement is kept in the user's settings, not in Kelvo.cfg.
     form->close();

@@ -71,12 +71,12 @@ private slots:
     void homepages();
     void preferences_data();
     void preferences();
-    void configFileNameFor_data();
-    void configFileNameFor();
 
 private:
     bool createdHelp_ = false;
 };
+
+using FileBytes::Int32At;
 
 namespace {
 
@@ -335,7 +335,7 @@ void TestFormMain::configurationReadAtStartup() {
 
 void TestFormMain::damagedConfiguration() {
     MainWindowHarness h;
-    QVERIFY(WorksheetBytes().Magic("%CF1").Int(1).Save(h.ConfigPath()));
+    QVERIFY(FileBytes::Save(h.ConfigPath(), "%CF1" + FileBytes::Int32(1)));
     QVERIFY(h.Start());
     QCOMPARE(h.dialogs.Messages(),
              QStringList{QStringLiteral("Error: The configuration file '") + h.ConfigPath() +
@@ -446,7 +446,7 @@ void TestFormMain::firstWindowAfterStartupError() {
     QFETCH(bool, damagedConfiguration);
     MainWindowHarness h;
     if (damagedConfiguration)
-        QVERIFY(WorksheetBytes().Magic("%CF1").Save(h.ConfigPath()));
+        QVERIFY(FileBytes::Save(h.ConfigPath(), "%CF1"));
     else
         h.Window().SetStartupFile(h.Path(QStringLiteral("does-not-exist.kvw")));
     h.dialogs.whileMessageShown = [] { QTest::qWait(50); };
@@ -773,25 +773,6 @@ void TestFormMain::preferences() {
     QCOMPARE(h.Edit(QStringLiteral("EditRout"))->text(), shown);
     QCOMPARE(h.Window().CurrentCalculation()->Field(2).text, QStringLiteral("0.909090909090909"));
     QVERIFY(h.dialogs.records.isEmpty());
-}
-
-void TestFormMain::configFileNameFor_data() {
-    QTest::addColumn<QString>("programFolder");
-    QTest::addColumn<bool>("writable");
-    QTest::addColumn<QString>("userFolder");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("writable program folder") << "/opt/kelvo" << true << "/home/ham/.config"
-                                             << "/opt/kelvo/Kelvo.cfg";
-    QTest::newRow("read-only program folder") << "/usr/bin" << false << "/home/ham/.config"
-                                              << "/home/ham/.config/kelvo/Kelvo.cfg";
-}
-
-void TestFormMain::configFileNameFor() {
-    QFETCH(QString, programFolder);
-    QFETCH(bool, writable);
-    QFETCH(QString, userFolder);
-    QFETCH(QString, expected);
-    QCOMPARE(TFormMain::ConfigFileNameFor(programFolder, writable, userFolder), expected);
 }
 
 QTEST_MAIN(TestFormMain)

@@ -36,22 +36,22 @@ private slots:
     void severalCurrentFlags();
 };
 
+using namespace FileBytes;
+
 namespace {
 
 // Twenty records of the default worksheet, each of its type, with the given
 // current index.
-WorksheetBytes DefaultFile(int currentIndex) {
-    WorksheetBytes bytes;
-    bytes.Magic("%KVW").Int(currentIndex).Int(20);
+QByteArray DefaultFile(int currentIndex) {
+    QList<QByteArray> calculations;
     for (int type = 1; type <= 20; ++type) {
         const CalcTypeInfo* info = FindCalcType(type);
         QList<int> kinds;
         for (const FieldSpec& field : info->fields)
             kinds << field.unitKind;
-        bytes.Calculation(type, QString::fromLatin1(info->typeWord) + "1", true, kinds);
+        calculations << Calculation(type, info->typeWord + QByteArray("1"), EmptyFields(kinds));
     }
-    bytes.Magic("%KVE");
-    return bytes;
+    return Worksheet(calculations, currentIndex);
 }
 
 QStringList TreeTypeCaptions(QTreeWidget* tree) {
@@ -82,9 +82,7 @@ void TestFormMainFiles::saveAs() {
     QCOMPARE(h.dialogs.records.size(), 1);
     QCOMPARE(h.dialogs.records.first().title, QStringLiteral("Save Worksheet"));
     QCOMPARE(h.dialogs.records.first().folder, QString());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = Load(path);
     QCOMPARE(bytes.left(4), QByteArray("%KVW"));
     QCOMPARE(bytes.right(4), QByteArray("%KVE"));
     QVERIFY(bytes.contains("abc"));
@@ -124,11 +122,7 @@ void TestFormMainFiles::saveAsOntoExistingFile() {
     QVERIFY(h.Start());
     TFormMain& w = h.Window();
     const QString path = h.Path(QStringLiteral("old.kvw"));
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("old");
-    }
+    QVERIFY(Save(path, "old"));
     h.Type(QStringLiteral("EditR1"), QStringLiteral("5"));
     h.dialogs.savePaths << path;
     if (overwrite)
@@ -143,9 +137,7 @@ void TestFormMainFiles::saveAsOntoExistingFile() {
     QCOMPARE(questions.first().text, QStringLiteral("Overwrite file '") + path + "'?");
     QVERIFY(!questions.first().withCancel);
     QCOMPARE(questions.first().defaultAnswer, UserDialogs::Answer::No);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll().left(4), overwrite ? QByteArray("%KVW") : QByteArray("old"));
+    QCOMPARE(Load(path).left(4), overwrite ? QByteArray("%KVW") : QByteArray("old"));
     QCOMPARE(w.Config()->LastFolder, h.Folder() + "/");
     QCOMPARE(w.Worksheet()->Modified, !overwrite);
     QCOMPARE(w.Worksheet()->FileName, overwrite ? path : QString());
@@ -316,7 +308,7 @@ void TestFormMainFiles::unreadableFileFromDialog() {
     MainWindowHarness h;
     QVERIFY(h.Start());
     const QString path = h.Path(QStringLiteral("foreign.kvw"));
-    QVERIFY(WorksheetBytes().Magic("%PDF").Int(0).Save(path));
+    QVERIFY(Save(path, "%PDF" + Int32(0)));
     h.dialogs.openPaths << path;
     h.Trigger(QStringLiteral("MenuOpenWorksheet"));
     QCOMPARE(h.dialogs.Messages(), QStringList{QStringLiteral("Error: The file '") + path +
@@ -399,12 +391,10 @@ void TestFormMainFiles::onlyResistorRecords() {
     MainWindowHarness h;
     QVERIFY(h.Start());
     const QString path = h.Path(QStringLiteral("three.kvw"));
-    WorksheetBytes bytes;
-    bytes.Magic("%KVW").Int(0).Int(3);
-    bytes.Calculation(1, QStringLiteral("Resistor1"), true, {0, 0, 0});
-    bytes.Calculation(1, QStringLiteral("Resistor2"), false, {0, 0, 0});
-    bytes.Calculation(1, QStringLiteral("Resistor3"), false, {0, 0, 0});
-    QVERIFY(bytes.Magic("%KVE").Save(path));
+    const QList<QByteArray> ohms = EmptyFields({0, 0, 0});
+    QVERIFY(Save(path, Worksheet({Calculation(1, "Resistor1", ohms),
+                                  Calculation(1, "Resistor2", ohms, -1, false),
+                                  Calculation(1, "Resistor3", ohms, -1, false)})));
     h.dialogs.openPaths << path;
     h.Trigger(QStringLiteral("MenuOpenWorksheet"));
     QCOMPARE(h.TabCaptions(), (QStringList{"Resistor1", "Resistor2", "Resistor3"}));
@@ -442,7 +432,7 @@ void TestFormMainFiles::currentIndexOutside() {
     MainWindowHarness h;
     QVERIFY(h.Start());
     const QString path = h.Path(QStringLiteral("index.kvw"));
-    QVERIFY(DefaultFile(index).Save(path));
+    QVERIFY(Save(path, DefaultFile(index)));
     h.ClickTreeItem(QStringLiteral("Pi Network"));
     h.dialogs.openPaths << path;
     h.Trigger(QStringLiteral("MenuOpenWorksheet"));
@@ -456,9 +446,7 @@ void TestFormMainFiles::unknownTypeAtCurrentIndex() {
     MainWindowHarness h;
     QVERIFY(h.Start());
     const QString path = h.Path(QStringLiteral("foreign.kvw"));
-    WorksheetBytes bytes;
-    bytes.Magic("%KVW").Int(0).Int(1).Calculation(77, QStringLiteral("Strange"), true, {0});
-    QVERIFY(bytes.Magic("%KVE").Save(path));
+    QVERIFY(Save(path, Worksheet({Calculation(77, "Strange", EmptyFields({0}))})));
     h.dialogs.openPaths << path;
     h.Trigger(QStringLiteral("MenuOpenWorksheet"));
     QVERIFY(h.dialogs.Messages().isEmpty());
@@ -484,12 +472,10 @@ void TestFormMainFiles::incompleteResistorRecord() {
     MainWindowHarness h;
     QVERIFY(h.Start());
     const QString path = h.Path(QStringLiteral("short.kvw"));
-    WorksheetBytes bytes;
-    bytes.Magic("%KVW").Int(0).Int(1).CalculationHead(1, QStringLiteral("Resistor1"), true,
-                                                      int(kinds.size()));
+    QList<QByteArray> fields;
     for (int kind : kinds)
-        bytes.Field(QStringLiteral("100"), 1, kind);
-    QVERIFY(bytes.Int(-1).Magic("%KVE").Save(path));
+        fields << Field("100", {}, 1, kind);
+    QVERIFY(Save(path, Worksheet({Calculation(1, "Resistor1", fields)})));
     h.dialogs.openPaths << path;
     h.Trigger(QStringLiteral("MenuOpenWorksheet"));
     QVERIFY(h.dialogs.Messages().isEmpty());
@@ -516,13 +502,13 @@ void TestFormMainFiles::noCurrentFlag() {
     MainWindowHarness h;
     QVERIFY(h.Start());
     const QString path = h.Path(QStringLiteral("flags.kvw"));
-    WorksheetBytes bytes;
-    bytes.Magic("%KVW").Int(2).Int(4);
-    bytes.Calculation(1, QStringLiteral("ResA"), false, {0, 0, 0});
-    bytes.Calculation(1, QStringLiteral("ResB"), false, {0, 0, 0});
-    bytes.Calculation(2, QStringLiteral("CapA"), false, {1, 1, 1});
-    bytes.Calculation(2, QStringLiteral("CapB"), false, {1, 1, 1});
-    QVERIFY(bytes.Magic("%KVE").Save(path));
+    const QList<QByteArray> ohms = EmptyFields({0, 0, 0});
+    const QList<QByteArray> farads = EmptyFields({1, 1, 1});
+    QVERIFY(Save(path, Worksheet({Calculation(1, "ResA", ohms, -1, false),
+                                  Calculation(1, "ResB", ohms, -1, false),
+                                  Calculation(2, "CapA", farads, -1, false),
+                                  Calculation(2, "CapB", farads, -1, false)},
+                                 2)));
     h.dialogs.openPaths << path;
     h.Trigger(QStringLiteral("MenuOpenWorksheet"));
     QVERIFY(h.dialogs.Messages().isEmpty());
@@ -542,23 +528,9 @@ void TestFormMainFiles::severalCurrentFlags() {
     MainWindowHarness h;
     QVERIFY(h.Start());
     const QString path = h.Path(QStringLiteral("flags.kvw"));
-    WorksheetBytes bytes;
-    bytes.Magic("%KVW").Int(0).Int(3);
-    bytes.CalculationHead(1, QStringLiteral("ResA"), true, 3)
-        .Field("1", 0, 0)
-        .Field("", 0, 0)
-        .Field("", 0, 0);
-    bytes.Int(-1);
-    bytes.CalculationHead(1, QStringLiteral("ResB"), true, 3)
-        .Field("2", 0, 0)
-        .Field("", 0, 0)
-        .Field("", 0, 0);
-    bytes.Int(-1);
-    bytes.CalculationHead(1, QStringLiteral("ResC"), true, 3)
-        .Field("3", 0, 0)
-        .Field("", 0, 0)
-        .Field("", 0, 0);
-    QVERIFY(bytes.Int(-1).Magic("%KVE").Save(path));
+    QVERIFY(Save(path, Worksheet({Calculation(1, "ResA", {Field("1"), Field(), Field()}),
+                                  Calculation(1, "ResB", {Field("2"), Field(), Field()}),
+                                  Calculation(1, "ResC", {Field("3"), Field(), Field()})})));
     h.dialogs.openPaths << path;
     h.Trigger(QStringLiteral("MenuOpenWorksheet"));
     QVERIFY(h.dialogs.Messages().isEmpty());

@@ -68,9 +68,7 @@ void TestFormMainReport::exportReport() {
     QCOMPARE(records.size(), 1);
     QCOMPARE(QFileInfo(records[0].initial).fileName(), QStringLiteral("Untitled.pdf"));
     QVERIFY(h.dialogs.Messages().isEmpty());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = FileBytes::Load(path);
     // The worksheet as it stands in memory, unsaved changes included.
     const WorksheetReport report =
         BuildReport(*h.Window().Worksheet(), 8, ReportCharts::Without, ESeries::E24);
@@ -92,22 +90,16 @@ void TestFormMainReport::overwriteIsAsked() {
     MainWindowHarness h;
     QVERIFY(h.Start());
     const QString path = h.Path(QStringLiteral("old.txt"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("keep me");
-    old.close();
+    QVERIFY(FileBytes::Save(path, "keep me"));
     h.dialogs.reportPaths << path << path;
     h.dialogs.PressEnter(); // the default keeps the file
     h.dialogs.answers << UserDialogs::Answer::Yes;
     h.Trigger(QStringLiteral("MenuExportReport"));
     QCOMPARE(h.dialogs.Questions(), QStringList{"Overwrite file '" + path + "'?"});
     QCOMPARE(h.dialogs.records.last().defaultAnswer, UserDialogs::Answer::No);
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("keep me"));
-    old.close();
+    QCOMPARE(FileBytes::Load(path), QByteArray("keep me"));
     h.Trigger(QStringLiteral("MenuExportReport"));
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QVERIFY(old.readAll().startsWith("Kelvo worksheet: Untitled"));
+    QVERIFY(FileBytes::Load(path).startsWith("Kelvo worksheet: Untitled"));
 }
 
 void TestFormMainReport::exportOntoTheWorksheet_data() {
@@ -130,7 +122,7 @@ void TestFormMainReport::exportOntoTheWorksheet() {
     QVERIFY(QDir(h.Folder()).mkdir(QStringLiteral("sub")));
     QVERIFY(QFile::link(sheet, h.Path(QStringLiteral("link.txt"))));
     QVERIFY(QFile::copy(sheet, h.Path(QStringLiteral("copy.kvw"))));
-    const QByteArray before = ContentsOf(sheet);
+    const QByteArray before = FileBytes::Load(sheet);
     QVERIFY(h.Window().OpenWorksheet(sheet));
     h.Type(QStringLiteral("EditR1"), QStringLiteral("47"));
     const QString path = h.Folder() + u'/' + name;
@@ -138,7 +130,7 @@ void TestFormMainReport::exportOntoTheWorksheet() {
     h.dialogs.answers << UserDialogs::Answer::Yes;
     h.Trigger(QStringLiteral("MenuExportReport"));
 
-    QCOMPARE(ContentsOf(sheet), before);
+    QCOMPARE(FileBytes::Load(sheet), before);
     QCOMPARE(h.dialogs.Questions().size(), refused ? 0 : 1);
     QCOMPARE(h.dialogs.Messages(),
              refused ? QStringList{"Error: The report was not written: '" + path +

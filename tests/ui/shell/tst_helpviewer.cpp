@@ -1,4 +1,6 @@
-#include "core/messages.h"
+#include "support/filebytes.h"
+#include "support/messagerecorder.h"
+
 #include "ui/shell/helpviewer.h"
 
 #include <QAction>
@@ -23,26 +25,6 @@ namespace {
 QString SourceHelpFolder() {
     return QDir::cleanPath(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
                            QStringLiteral("/../../../resources/help"));
-}
-
-class RecordingSink final : public MessageSink {
-public:
-    QList<MessageBoxKind> kinds;
-    QStringList boxes;
-    QStringList warnings;
-    void ShowBox(MessageBoxKind kind, const QString& text) override {
-        kinds << kind;
-        boxes << text;
-    }
-    void ShowWarning(const QString& text) override { warnings << text; }
-    void ClearWarning() override {}
-    void Terminate() override {}
-};
-
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 void LoadPage(const QString& fileName, QTextDocument& document) {
@@ -108,7 +90,6 @@ class TestHelpViewer : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { SetMessageSink(nullptr); }
 
     void windowIsBuiltOnFirstUse();
     void everyContextOpensItsPage_data();
@@ -297,9 +278,9 @@ void TestHelpViewer::folderLookupOrder() {
     const QString missing = root.filePath("missing");
     for (const QString& folder : {withoutIndex, first, second})
         QVERIFY(QDir().mkpath(folder));
-    WriteFile(withoutIndex + "/topic3000.html", "<html><title>Stray</title></html>");
-    WriteFile(first + "/index.html", "<html><title>First</title></html>");
-    WriteFile(second + "/index.html", "<html><title>Second</title></html>");
+    QVERIFY(FileBytes::Save(withoutIndex + "/topic3000.html", "<html><title>Stray</title></html>"));
+    QVERIFY(FileBytes::Save(first + "/index.html", "<html><title>First</title></html>"));
+    QVERIFY(FileBytes::Save(second + "/index.html", "<html><title>Second</title></html>"));
 
     QCOMPARE(HelpViewer({first, second}).HelpFolder(), first);
     QCOMPARE(HelpViewer({second, first}).HelpFolder(), second);
@@ -322,8 +303,7 @@ void TestHelpViewer::defaultFoldersBesideProgramThenDataFolder() {
 
 void TestHelpViewer::missingHelpIsReported() {
     QTemporaryDir empty;
-    RecordingSink sink;
-    SetMessageSink(&sink);
+    MessageRecorder sink;
     HelpViewer viewer({empty.path(), empty.filePath("nothing")});
 
     viewer.ShowContents();

@@ -1,9 +1,9 @@
+#include "support/messagerecorder.h"
+#include "support/recordingdialogs.h"
 #include "support/testsettings.h"
 
-#include "core/messages.h"
 #include "core/rconfig.h"
 #include "core/standardseriessetting.h"
-#include "ui/framework/userdialogs.h"
 #include "ui/shell/rcolorswatch.h"
 #include "ui/shell/tformoptions.h"
 
@@ -22,55 +22,6 @@
 #include <memory>
 
 namespace {
-
-class FakeDialogs final : public UserDialogs {
-public:
-    QStringList questions;
-    QList<bool> questionsWithCancel;
-    QList<Answer> defaultAnswers;
-    QList<Answer> answers; // handed out in turn; No when used up
-    QList<QColor> presetColors;
-    QList<QColor> chosenColors; // handed out in turn; an invalid one or none cancels
-    int unexpectedCalls = 0;
-
-    Answer Ask(QWidget*, const QString& question, bool withCancel, Answer defaultAnswer) override {
-        questions << question;
-        questionsWithCancel << withCancel;
-        defaultAnswers << defaultAnswer;
-        return answers.isEmpty() ? Answer::No : answers.takeFirst();
-    }
-    bool GetColor(QWidget*, QColor& color) override {
-        presetColors << color;
-        const QColor chosen = chosenColors.isEmpty() ? QColor() : chosenColors.takeFirst();
-        if (!chosen.isValid())
-            return false;
-        color = chosen;
-        return true;
-    }
-    void ShowMessage(QWidget*, MessageBoxKind, const QString&) override { ++unexpectedCalls; }
-    bool GetOpenFileName(QWidget*, const QString&, const QString&, QString&) override {
-        return ++unexpectedCalls, false;
-    }
-    bool GetSaveFileName(QWidget*, const QString&, const QString&, QString&) override {
-        return ++unexpectedCalls, false;
-    }
-    bool GetText(QWidget*, const QString&, const QString&, int, QString&) override {
-        return ++unexpectedCalls, false;
-    }
-};
-
-class RecordingSink final : public MessageSink {
-public:
-    QStringList boxes;
-    QList<MessageBoxKind> kinds;
-    void ShowBox(MessageBoxKind kind, const QString& text) override {
-        kinds << kind;
-        boxes << text;
-    }
-    void ShowWarning(const QString& text) override { boxes << QStringLiteral("status: ") + text; }
-    void ClearWarning() override {}
-    void Terminate() override {}
-};
 
 // Every preference differs from its factory value.
 void Customise(RConfig& config) {
@@ -161,8 +112,8 @@ private:
     }
     void ShowActive();
 
-    std::unique_ptr<FakeDialogs> dialogs;
-    std::unique_ptr<RecordingSink> sink;
+    std::unique_ptr<RecordingDialogs> dialogs;
+    std::unique_ptr<MessageRecorder> sink;
     std::unique_ptr<TFormOptions> form;
     QList<int> helpCalls;
     RConfig config;
@@ -170,9 +121,8 @@ private:
 };
 
 void TestFormOptions::init() {
-    dialogs = std::make_unique<FakeDialogs>();
-    sink = std::make_unique<RecordingSink>();
-    SetMessageSink(sink.get());
+    dialogs = std::make_unique<RecordingDialogs>();
+    sink = std::make_unique<MessageRecorder>();
     helpCalls.clear();
     form = std::make_unique<TFormOptions>(*dialogs, [this](int context) { helpCalls << context; });
     config = RConfig();
@@ -181,8 +131,12 @@ void TestFormOptions::init() {
 
 void TestFormOptions::cleanup() {
     form.reset();
-    SetMessageSink(nullptr);
-    QCOMPARE(dialogs->unexpectedCalls, 0);
+    QVERIFY(sink->warnings.isEmpty());
+    sink.reset();
+    // The dialog asks questions and picks colours; nothing else.
+    for (const RecordingDialogs::Record& record : dialogs->records)
+        QVERIFY(record.call == RecordingDialogs::Call::Question ||
+                record.call == RecordingDialogs::Call::Color);
 }
 
 // As a user would: bring the radio's page to the front, then click it.
@@ -431,7 +385,7 @@ void TestFormOptions::precisionRefused() {
     form->show();
     // Changes on every page, none of which may be stored.
     QTest::mouseClick(Child<QCheckBox>(QStringLiteral("CheckAutoCalculate")), Qt::LeftButton);
-    dialogs->chosenColors << QColor(Qt::red);
+    dialogs->colors << QColor(Qt::red);
     QTest::mouseClick(Child<RColorSwatch>(QStringLiteral("ShapeUnknownForeground")),
                       Qt::LeftButton);
     ClickRadio(Child<QRadioButton>(QStringLiteral("RadioOhms1")));
@@ -492,8 +446,9 @@ void TestFormOptions::resetYesStoresAtOnce() {
 
     QTest::mouseClick(Child<QPushButton>(QStringLiteral("ButtonReset")), Qt::LeftButton);
 
-    QCOMPARE(dialogs->questions, QStringList{QStringLiteral("Do you wish to reset all options?")});
-    QCOMPARE(dialogs->questionsWithCancel, QList<bool>{false});
+    QCOMPARE(dialogs->Questions(),
+             QStringList{QStringLiteral("Do you wish to reset all options?")});
+    QVERIFY(!dialogs->records.first().withCancel);
     QCOMPARE(Describe(config), Describe(expected));
     QCOMPARE(Child<QLineEdit>(QStringLiteral("EditPrecision"))->text(), QStringLiteral("8"));
     QVERIFY(Child<QRadioButton>(QStringLiteral("RadioHertz3"))->isChecked());
@@ -519,9 +474,9 @@ void TestFormOptions::resetNoChangesNothing() {
     SetPrecisionText(QStringLiteral("3"));
     dialogs->answers << UserDialogs::Answer::No;
     QTest::mouseClick(Child<QPushButton>(QStringLiteral("ButtonReset")), Qt::LeftButton);
-    QCOMPARE(dialogs->questions.size(), 1);
+    QCOMPARE(dialogs->Questions().size(), 1);
     // Enter must not reset everything.
-    QCOMPARE(dialogs->defaultAnswers, QList<UserDialogs::Answer>{UserDialogs::Answer::No});
+    QCOMPARE(dialogs->records.first().defaultAnswer, UserDialogs::Answer::No);
     QCOMPARE(Describe(config), Describe(before));
     QCOMPARE(Child<QLineEdit>(QStringLiteral("EditPrecision"))->text(), QStringLiteral("3"));
     QVERIFY(Child<QRadioButton>(QStringLiteral("RadioOhms3"))->isChecked());
@@ -532,9 +487,10 @@ void TestFormOptions::swatchChangeThenCancel() {
     const RConfig before = config;
     form->Load(config);
     auto* swatch = Child<RColorSwatch>(QStringLiteral("ShapeUnknownBackground"));
-    dialogs->chosenColors << QColor(Qt::red);
+    dialogs->colors << QColor(Qt::red);
     QTest::mouseClick(swatch, Qt::LeftButton);
-    QCOMPARE(dialogs->presetColors, QList<QColor>{QColor(0xEF, 0xCD, 0xAB)});
+    QCOMPARE(dialogs->records.size(), 1);
+    QCOMPARE(dialogs->records.first().color, QColor(0xEF, 0xCD, 0xAB));
     QCOMPARE(swatch->Color(), QColor(Qt::red));
     QCOMPARE(Describe(config), Describe(before));
 
@@ -548,7 +504,7 @@ void TestFormOptions::swatchDialogCancelled() {
     form->Load(config);
     auto* swatch = Child<RColorSwatch>(QStringLiteral("ShapeUnknownForeground"));
     QTest::mouseClick(swatch, Qt::LeftButton);
-    QCOMPARE(dialogs->presetColors.size(), 1);
+    QCOMPARE(dialogs->records.size(), 1);
     QCOMPARE(swatch->Color(), QColor(Qt::white));
     ClickOk();
     QCOMPARE(config.UnknownForeground, 0x00FFFFFFu);
@@ -571,7 +527,7 @@ void TestFormOptions::swatchStoredOnOk() {
     QFETCH(quint32, stored);
     const bool foreground = swatch == QStringLiteral("ShapeUnknownForeground");
     form->Load(config);
-    dialogs->chosenColors << color;
+    dialogs->colors << color;
     QTest::mouseClick(Child<RColorSwatch>(swatch), Qt::LeftButton);
     ClickOk();
     QCOMPARE(foreground ? config.UnknownForeground : config.UnknownBackground, stored);
@@ -593,9 +549,9 @@ void TestFormOptions::swatchFromKeyboard() {
     auto* swatch = Child<RColorSwatch>(QStringLiteral("ShapeUnknownForeground"));
     QCOMPARE(swatch->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
     swatch->setFocus();
-    dialogs->chosenColors << QColor(Qt::yellow);
+    dialogs->colors << QColor(Qt::yellow);
     QTest::keyClick(swatch, Qt::Key(key));
-    QCOMPARE(dialogs->presetColors.size(), 1);
+    QCOMPARE(dialogs->records.size(), 1);
     QCOMPARE(swatch->Color(), QColor(Qt::yellow));
     // The key picked a colour; it did not also press the default button.
     QVERIFY(form->isVisible());

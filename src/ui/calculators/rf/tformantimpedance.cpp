@@ -70,44 +70,16 @@ void TFormAntImpedance::BuildLayout() {
     const int addedHeight = std::max(resistor->height(), reactance->height());
     resistor->resize(resistor->width(), addedHeight);
     reactance->resize(reactance->width(), addedHeight);
-    const int addedWidth = resistor->width() + reactance->width() + 3 * WireGap + 2 * 6;
 
     // The result goes to the top right once the width is known.
     const int resultY = 8 + captionHeight;
-
-    // The added circuit: a wire from the analyser's output to the antenna
-    // through the added resistor and the capacitor or coil.
-    panelExtra_ = new QWidget(panel);
-    panelExtra_->setObjectName(QStringLiteral("PanelExtra"));
     const int extraY = resultY + result->height() + 6;
-    const int extraHeight = captionHeight + addedHeight + 4;
-    panelExtra_->setGeometry(0, extraY, addedWidth + 2 * Edge, extraHeight);
-    auto* wiring = new RSchematic(panelExtra_);
-    wiring->setObjectName(QStringLiteral("SchematicExtra"));
-    wiring->setGeometry(panelExtra_->rect());
-    const int wireY = captionHeight + addedHeight / 2;
-    const int inputX = Edge + 6;
-    const int resistorX = inputX + WireGap;
-    const int reactanceX = resistorX + resistor->width() + WireGap;
-    const int antennaX = reactanceX + reactance->width() + WireGap;
-    wiring->AddTerminal(QStringLiteral("CircleInput"), {inputX, wireY});
-    wiring->AddTerminal(QStringLiteral("CircleAntenna"), {antennaX, wireY});
-    wiring->AddLine(QStringLiteral("LineAdded"), {inputX + 5, wireY}, {antennaX - 5, wireY});
-    Adopt(panelExtra_, resistor, caption("LabelZResistor"), {resistorX, captionHeight});
-    Adopt(panelExtra_, reactance, labelReactance_, {reactanceX, captionHeight});
-    auto terminalLabel = [this](const char* name, const QString& text, int centreX, int top) {
-        auto* label = new QLabel(text, panelExtra_);
-        label->setObjectName(QString::fromLatin1(name));
-        label->adjustSize();
-        label->move(std::max(0, centreX - label->width() / 2), top);
-    };
-    terminalLabel("LabelRF1", QStringLiteral("RF1"), inputX, wireY + 8);
-    terminalLabel("LabelAntenna", QStringLiteral("Antenna"), antennaX, wireY + 8);
+    RSchematic* wiring = BuildAddedCircuit(resistor, reactance, extraY, captionHeight);
 
     // The readings below it; they move up when there is no added circuit.
     panelBase_ = new QWidget(panel);
     panelBase_->setObjectName(QStringLiteral("PanelBase"));
-    const int baseY = extraY + extraHeight + 6;
+    const int baseY = extraY + panelExtra_->height() + 6;
     panelBase_->setGeometry(0, baseY, baseWidth + 2 * Edge, captionHeight + readingHeight + 4);
     const std::pair<QWidget*, const char*> readings[] = {
         {f, "LabelF"}, {z, "LabelZ"}, {swr, "LabelSWR"}};
@@ -135,11 +107,44 @@ void TFormAntImpedance::BuildLayout() {
     // The buttons stand at the lower right, beside the groups.
     const int buttonsWidth = 88 + 8;
     const int groupsWidth = groupSolution_->x() + groupSolution_->width() + Gap + buttonsWidth;
-    const int width = std::max({baseWidth + 2 * Edge, addedWidth + 2 * Edge, groupsWidth});
+    const int width = std::max({baseWidth + 2 * Edge, panelExtra_->width(), groupsWidth});
     MoveBox(QStringLiteral("BoxImpedance"), width - Edge - result->width(), resultY);
     for (QWidget* group : {panelExtra_, panelBase_, static_cast<QWidget*>(wiring)})
         group->resize(width, group->height());
     FinishLayout(QSize(width, groupsY + type->height() + 12));
+}
+
+RSchematic* TFormAntImpedance::BuildAddedCircuit(QWidget* resistor, QWidget* reactance, int top,
+                                                 int captionHeight) {
+    const int addedHeight = resistor->height();
+    panelExtra_ = new QWidget(PanelMain());
+    panelExtra_->setObjectName(QStringLiteral("PanelExtra"));
+    panelExtra_->setGeometry(
+        0, top, resistor->width() + reactance->width() + 3 * WireGap + 2 * 6 + 2 * Edge,
+        captionHeight + addedHeight + 4);
+    auto* wiring = new RSchematic(panelExtra_);
+    wiring->setObjectName(QStringLiteral("SchematicExtra"));
+    wiring->setGeometry(panelExtra_->rect());
+    const int wireY = captionHeight + addedHeight / 2;
+    const int inputX = Edge + 6;
+    const int resistorX = inputX + WireGap;
+    const int reactanceX = resistorX + resistor->width() + WireGap;
+    const int antennaX = reactanceX + reactance->width() + WireGap;
+    wiring->AddTerminal(QStringLiteral("CircleInput"), {inputX, wireY});
+    wiring->AddTerminal(QStringLiteral("CircleAntenna"), {antennaX, wireY});
+    wiring->AddLine(QStringLiteral("LineAdded"), {inputX + 5, wireY}, {antennaX - 5, wireY});
+    Adopt(panelExtra_, resistor, PanelMain()->findChild<QLabel*>(QStringLiteral("LabelZResistor")),
+          {resistorX, captionHeight});
+    Adopt(panelExtra_, reactance, labelReactance_, {reactanceX, captionHeight});
+    auto terminalLabel = [this](const char* name, const QString& text, int centreX, int top) {
+        auto* label = new QLabel(text, panelExtra_);
+        label->setObjectName(QString::fromLatin1(name));
+        label->adjustSize();
+        label->move(std::max(0, centreX - label->width() / 2), top);
+    };
+    terminalLabel("LabelRF1", QStringLiteral("RF1"), inputX, wireY + 8);
+    terminalLabel("LabelAntenna", QStringLiteral("Antenna"), antennaX, wireY + 8);
+    return wiring;
 }
 
 RField* TFormAntImpedance::GetUnknownField() const {

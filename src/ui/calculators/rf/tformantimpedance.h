@@ -3,6 +3,7 @@
 #include "ui/framework/tformproblem.h"
 
 class QLabel;
+class RSchematic;
 
 // The impedance of an antenna from what an Autek RF 1 analyser shows: the
 // frequency, |Z| and the SWR, optionally taken with a resistor and a
@@ -25,6 +26,11 @@ public:
 
 private:
     void BuildLayout();
+    // The added circuit at the given height: a wire from the analyser's
+    // output to the antenna through the added resistor and the capacitor or
+    // coil (their boxes move into it), in panelExtra_.
+    RSchematic* BuildAddedCircuit(QWidget* resistor, QWidget* reactance, int top,
+                                  int captionHeight);
     // A reading's value: the off-scale mark "H" or a validated number.
     bool ReadReading(int field, double& value) const;
     // The screen rectangle the advice is centred on: left, top, right, bottom.

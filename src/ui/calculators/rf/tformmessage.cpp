@@ -125,12 +125,19 @@ TFormMessage::TFormMessage(QWidget* owner)
     layout->addWidget(equation_);
     layout->addWidget(message_, 1);
     layout->addWidget(dismiss_);
+    FixSize(layout);
 
-    // Wide enough for every title and the dismiss line; tall enough for the
-    // longest advice at that width, and somewhat taller than wide. The size
-    // only changes for an equation too long for it (a long number at a high
-    // display precision).
-    const QFontMetrics boldMetrics(bold);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TFormMessage::FocusWindowChanged);
+    if (owner_)
+        owner_->installEventFilter(this);
+}
+
+// Wide enough for every title and the dismiss line; tall enough for the
+// longest advice at that width, and somewhat taller than wide. The size only
+// changes for an equation too long for it (a long number at a high display
+// precision).
+void TFormMessage::FixSize(QLayout* layout) {
+    const QFontMetrics boldMetrics(title_->font());
     const QFontMetrics plain(message_->font());
     int width =
         std::max(plain.averageCharWidth() * 34, plain.horizontalAdvance(AdviceDismissText()));
@@ -154,10 +161,6 @@ TFormMessage::TFormMessage(QWidget* owner)
         message_->setFixedHeight(messageHeight_);
     }
     setFixedSize(FixedWidthFor(QString()), layout->sizeHint().height());
-
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TFormMessage::FocusWindowChanged);
-    if (owner_)
-        owner_->installEventFilter(this);
 }
 
 TFormMessage::~TFormMessage() {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QLabel;
+class QLayout;
 class QWindow;
 
 // The advice window: a small borderless window over the main window with a
@@ -48,6 +49,8 @@ private:
     // centre lies on (or the nearest one).
     void Place(const QRect& over);
     int FixedWidthFor(const QString& equation) const;
+    // The size that holds every advice, taken once.
+    void FixSize(QLayout* layout);
 
     QPointer<QWidget> owner_;
     // The rectangle the advice is centred on, as margins inside the owner's

@@ -1,7 +1,7 @@
 #include "ui/calculators/rf/tformswrcalc.h"
 
+#include "core/calc/numbertext.h"
 #include "core/calc/swr.h"
-#include "core/numbertext.h"
 #include "core/rcalculation.h"
 #include "ui/framework/rschematic.h"
 

@@ -1,4 +1,4 @@
-#include "core/numbertext.h"
+#include "core/calc/numbertext.h"
 
 #include <QLocale>
 

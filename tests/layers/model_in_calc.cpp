@@ -1,0 +1,2 @@
+// Compiled as the arithmetic is, this must fail: it sees nothing of the model.
+#include "core/rworksheet.h"
