@@ -9,6 +9,7 @@
 #include "core/report/reportformats.h"
 #include "core/report/worksheetreport.h"
 #include "core/rworksheet.h"
+#include "core/standardseriessetting.h"
 #include "core/worksheetrepair.h"
 
 #include <QCommandLineParser>
@@ -51,8 +52,10 @@ int WriteReport(const QString& worksheetName, ReportFormat format, const QString
         return 1; // the reader has said why
     RepairWorksheet(worksheet, catalog);
 
+    // The standard parts of the user's preference, as the window shows them.
     const QByteArray bytes =
-        ReportAs(format, BuildReport(worksheet, config.Precision, ReportCharts::WithSmithCharts));
+        ReportAs(format, BuildReport(worksheet, config.Precision, ReportCharts::WithSmithCharts,
+                                     ReadStandardSeries()));
     QFile out;
     if (outputName.isEmpty() ? out.open(stdout, QIODevice::WriteOnly) && Writes(out, bytes)
                              : WriteReportFile(outputName, bytes))

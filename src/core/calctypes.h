@@ -69,6 +69,9 @@ struct FieldSpec {
     // calculation has this configuration.
     int otherConfiguration = -1;
     const char* otherLabel = "";
+    // An element of a network: at the calculation's design frequency its
+    // reactance is a capacitor or an inductor to build it with.
+    bool element = false;
 };
 
 // One field a solve reads.
@@ -98,10 +101,17 @@ struct SolveSpec {
     bool showsQuantityFirst = false;
 };
 
-// One choice of the Unknown group: its caption and how it is solved.
+// What the result of a choice of unknown is to a builder: nothing to buy, a
+// part of a standard series, or an impedance whose reactance is a part at the
+// frequency of the calculation's own reading.
+enum class ResultPart { None, StandardPart, AtReadingFrequency };
+
+// One choice of the Unknown group: its caption, how it is solved and what
+// its result is to a builder.
 struct UnknownSpec {
     const char* caption;
     SolveSpec solve;
+    ResultPart part = ResultPart::None;
 };
 
 // Where a type stands in the tree of types: its caption, under a folder or,

@@ -47,6 +47,13 @@ FieldSpec Impedance(const char* label) {
     return Impedance(label, label);
 }
 
+// An element of a network, or one of the two impedances combined.
+FieldSpec Element(const char* label) {
+    FieldSpec entry = Impedance(label);
+    entry.element = true;
+    return entry;
+}
+
 FieldSpec WithSolutions(FieldSpec entry, int count) {
     entry.solutionCount = count;
     return entry;
@@ -75,33 +82,38 @@ std::vector<FieldSpec> Combination(Q quantity, K kind, const char* first, const 
 }
 
 // Solved for the result (field 2) from both parts, or for either part from
-// the result and the other part.
+// the result and the other part; each a part to buy.
 std::vector<UnknownSpec> CombinationUnknowns(const char* first, const char* second, Solver combined,
                                              Solver part) {
-    return {{"Result", Solve({0, 1}, {2}, combined)},
-            {first, Solve({2, 1}, {0}, part)},
-            {second, Solve({2, 0}, {1}, part)}};
+    const ResultPart bought = ResultPart::StandardPart;
+    return {{"Result", Solve({0, 1}, {2}, combined), bought},
+            {first, Solve({2, 1}, {0}, part), bought},
+            {second, Solve({2, 0}, {1}, part), bought}};
 }
 
-// Impedances may have a negative real part.
+// Impedances may have a negative real part; the parts of the two combined
+// are found at the design frequency instead.
 std::vector<UnknownSpec> ImpedanceUnknowns() {
     std::vector<UnknownSpec> unknowns =
         CombinationUnknowns("Z1", "Z2", SolveCombination, SolveImpedancePart);
-    for (UnknownSpec& unknown : unknowns)
+    for (UnknownSpec& unknown : unknowns) {
         unknown.solve.allowNegative = true;
+        unknown.part = ResultPart::None;
+    }
     return unknowns;
 }
 
-// The component (field 0) at the frequency (field 1) has the reactance (field 2).
+// The component (field 0) at the frequency (field 1) has the reactance
+// (field 2); the component solved for is a part to buy.
 template <Reactor reactor>
 std::vector<UnknownSpec> ReactanceUnknowns(const char* x, const char* e) {
     return {{x, Solve({0, 1}, {2}, SolveReactance<reactor>)},
-            {e, Solve({1, 2}, {0}, SolveReactor<reactor>)}};
+            {e, Solve({1, 2}, {0}, SolveReactor<reactor>), ResultPart::StandardPart}};
 }
 
 // Zout (field 4) or Zin (field 0) of a three-element network.
 std::vector<FieldSpec> ThreeElementFields() {
-    return {Impedance("Zin"), Impedance("Z1"), Impedance("Z2"), Impedance("Z3"), Impedance("Zout")};
+    return {Impedance("Zin"), Element("Z1"), Element("Z2"), Element("Z3"), Impedance("Zout")};
 }
 
 std::vector<UnknownSpec> ThreeElementUnknowns(Solver zout, Solver zin) {
@@ -205,7 +217,7 @@ std::array<CalcTypeInfo, CalcTypeCount> BuildTable() {
          3300,
          {circuits, "Impedance"},
          FormLayout::Combination,
-         {Impedance("Z1"), Impedance("Z2"), Impedance("Result", "Zout")},
+         {Element("Z1"), Element("Z2"), Impedance("Result", "Zout")},
          parallelSeries,
          ImpedanceUnknowns(),
          {},
@@ -240,7 +252,7 @@ std::array<CalcTypeInfo, CalcTypeCount> BuildTable() {
          3600,
          {"Networks", "L Network"},
          FormLayout::LNetwork,
-         {Impedance("Zin"), WithSolutions(Impedance("Z1"), 2), WithSolutions(Impedance("Z2"), 2),
+         {Impedance("Zin"), WithSolutions(Element("Z1"), 2), WithSolutions(Element("Z2"), 2),
           Impedance("Zout")},
          {"Z1 In Series", "Z1 In Parallel"},
          {{"Zout", Solve({0, 1, 2}, {3}, SolveLNetworkZout)},
@@ -376,8 +388,10 @@ std::array<CalcTypeInfo, CalcTypeCount> BuildTable() {
           Field(Q::Frequency, K::Frequency, "Frequency")},
          {},
          {{"Frequency", Solve({0, 1}, {2}, SolveWith<ResonantFrequency>)},
-          {"Inductance", Solve({2, 1}, {0}, SolveWith<ResonantInductance>)},
-          {"Capacitance", Solve({2, 0}, {1}, SolveWith<ResonantCapacitance>)}},
+          {"Inductance", Solve({2, 1}, {0}, SolveWith<ResonantInductance>),
+           ResultPart::StandardPart},
+          {"Capacitance", Solve({2, 0}, {1}, SolveWith<ResonantCapacitance>),
+           ResultPart::StandardPart}},
          {},
          {426, 375}},
         {19,
@@ -409,7 +423,7 @@ std::array<CalcTypeInfo, CalcTypeCount> BuildTable() {
           Field(Q::Resistance, K::Resistance, "Z of added Resistor"), addedReactance,
           WithSolutions(Impedance("Impedance", ""), 2)},
          {"No additional circuit", "Add resistor/capacitor circuit", "Add resistor/coil circuit"},
-         {{"Impedance", AntennaSolve()}},
+         {{"Impedance", AntennaSolve(), ResultPart::AtReadingFrequency}},
          {},
          {507, 406}},
     }};

@@ -99,6 +99,10 @@ QString PartValueText(double value, PartKind kind, int precision) {
     return WithUnit(FormatGeneral(inUnit, precision, 2), unit);
 }
 
+QString PartEquationText(double value, PartKind kind, int precision) {
+    return PartSymbol(kind) + QStringLiteral(" = ") + PartValueText(value, kind, precision);
+}
+
 QString StandardPartText(const StandardPart& part, PartKind kind, ESeries series) {
     const Unit& unit = UnitForDecade(kind, part.decade);
     return WithUnit(
@@ -143,22 +147,29 @@ QString StandardPartsText(double value, PartKind kind, ESeries series) {
     return text;
 }
 
-QString ComponentLineText(const Complex& impedance, double frequency, ESeries series,
-                          int precision) {
-    QStringList pieces;
+ComponentPieces ComponentLinePieces(const Complex& impedance, double frequency, ESeries series,
+                                    int precision) {
+    QStringList values;
     if (impedance.re != 0)
-        pieces << PartSymbol(PartKind::Resistor) + QStringLiteral(" = ") +
-                      PartValueText(impedance.re, PartKind::Resistor, precision);
+        values << PartEquationText(impedance.re, PartKind::Resistor, precision);
+    ComponentPieces pieces;
     if (impedance.im != 0) {
         const ComponentValue component = ComponentOfReactance(impedance.im, frequency);
         if (!component.ok)
-            return QString();
-        pieces << PartSymbol(component.kind) + QStringLiteral(" = ") +
-                      PartValueText(component.value, component.kind, precision);
-        const QString part =
+            return pieces;
+        values << PartEquationText(component.value, component.kind, precision);
+        pieces.part =
             NearestPartText(FindNearestPart(component.value, series), component.kind, series);
-        if (!part.isEmpty())
-            pieces << part;
     }
-    return pieces.join(QStringLiteral("  "));
+    pieces.value = values.join(QStringLiteral("  "));
+    return pieces;
+}
+
+QString ComponentPieces::Line() const {
+    return part.isEmpty() ? value : value + QStringLiteral("  ") + part;
+}
+
+QString ComponentLineText(const Complex& impedance, double frequency, ESeries series,
+                          int precision) {
+    return ComponentLinePieces(impedance, frequency, series, precision).Line();
 }

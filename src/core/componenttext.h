@@ -26,6 +26,9 @@ QString PartSymbol(PartKind kind);
 // ("0.5 pF"), larger ones in the largest.
 QString PartValueText(double value, PartKind kind, int precision);
 
+// "C = 224.16189 pF": the kind's symbol before PartValueText.
+QString PartEquationText(double value, PartKind kind, int precision);
+
 // A standard part in the same units, with the series' significant digits:
 // two for E6 to E24 ("3.0 kΩ", "750 Ω", "220 pF"), three for E48 to E192
 // ("3.01 kΩ", "10.0 µH"); integers are never cut ("100 Ω" in E12).
@@ -60,3 +63,15 @@ QString StandardPartsText(double value, PartKind kind, ESeries series);
 // frequency (frequency not above 0, an overflow).
 QString ComponentLineText(const Complex& impedance, double frequency, ESeries series,
                           int precision);
+
+// The same line in its two pieces, as a parts list shows them: what the
+// impedance is made of ("R = 50 Ω  L = 3.7360315 µH") and the standard part
+// for its reactance ("E12: 3.9 µH (+4.4 %)"). Both empty where the line is.
+struct ComponentPieces {
+    QString value;
+    QString part;
+    // The line: the value, two spaces and the part when there is one.
+    QString Line() const;
+};
+ComponentPieces ComponentLinePieces(const Complex& impedance, double frequency, ESeries series,
+                                    int precision);

@@ -1,9 +1,11 @@
 #include "core/report/samplesheet.h"
 #include "support/filebytes.h"
 #include "support/specialfiles.h"
+#include "support/testsettings.h"
 
 #include "core/report/reportformats.h"
 #include "core/report/worksheetreport.h"
+#include "core/standardseriessetting.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -25,6 +27,7 @@ private:
     QString program_;
     QString sample_;
     QByteArray sampleBytes_;
+    QString settings_; // the user's configuration folder the program is given
     int fifo_ = -1; // $DIR/fifo, held open for reading
 };
 
@@ -45,6 +48,9 @@ void TestCommandLine::initTestCase() {
     // file beside the built program changes the precision.
     program_ = folder_.filePath(QStringLiteral("kelvo"));
     QVERIFY(QFile::copy(QStringLiteral(KELVO_PROGRAM), program_));
+    // The user's "Standard values" preference, which the report follows.
+    settings_ = UseTestSettings();
+    StoreStandardSeries(ESeries::E24);
     RWorksheet sheet;
     FillSampleSheet(sheet);
     sample_ = folder_.filePath(QStringLiteral("antenna.kvw"));
@@ -152,6 +158,7 @@ void TestCommandLine::run() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings_);
     process.setProcessEnvironment(environment);
     process.start(program_, arguments);
     QVERIFY(process.waitForFinished(20000));
@@ -163,7 +170,8 @@ void TestCommandLine::run() {
     RWorksheet sheet;
     FillSampleSheet(sheet);
     sheet.FileName = sample_;
-    const WorksheetReport report = BuildReport(sheet, 8, ReportCharts::WithSmithCharts);
+    const WorksheetReport report =
+        BuildReport(sheet, 8, ReportCharts::WithSmithCharts, ESeries::E24);
     auto bytesOf = [&report](const QString& format) {
         return format == QLatin1String("html")  ? ReportAsHtml(report)
                : format == QLatin1String("csv") ? ReportAsCsv(report)

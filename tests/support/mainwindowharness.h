@@ -2,6 +2,7 @@
 
 #include "support/filebytes.h"
 #include "support/recordingdialogs.h"
+#include "support/testsettings.h"
 
 #include "core/calctypes.h"
 #include "core/messages.h"
@@ -35,6 +36,7 @@ public:
     // Shows the window for the first time; it becomes the active window so
     // that its shortcuts and the keyboard focus work.
     bool Start() {
+        UseTestSettings();
         window_->SetConfigFileName(ConfigPath());
         window_->CreateForms();
         window_->show();

@@ -31,6 +31,25 @@ void AppendRow(QString& out, const QStringList& cells, const QList<int>& widths)
     out += line + u'\n';
 }
 
+// Rows in aligned columns, each followed by its line beneath (when there
+// is one), which starts under the second column and counts for no width.
+void AppendTable(QString& out, const QList<QStringList>& rows, const QStringList& beneath) {
+    QList<int> widths(rows.first().size(), 0);
+    for (const QStringList& row : rows) {
+        for (int i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], int(row[i].size()));
+    }
+    for (int r = 0; r < rows.size(); ++r) {
+        AppendRow(out, rows[r], widths);
+        if (!beneath.value(r).isEmpty())
+            out += QString(widths[0] + 4, u' ') + beneath[r] + u'\n';
+    }
+}
+
+QStringList PartsHeader() {
+    return {"Calculation", "Element", "Value", "Standard part"};
+}
+
 QString HtmlEscaped(const QString& text) {
     return text.toHtmlEscaped();
 }
@@ -50,6 +69,64 @@ QString ChartHtml(const ReportCalculation& calculation, int index, ChartEmbeddin
     options.title = title;
     return QStringLiteral("<div class=\"chart\">\n") + ChartSvg(calculation.chart, options) +
            QStringLiteral("</div>\n");
+}
+
+// The pieces of a component line stand two spaces apart, which a page
+// would fold into one.
+QString SpacedHtml(const QString& text) {
+    return HtmlEscaped(text).replace(QStringLiteral("  "), QStringLiteral("&nbsp; "));
+}
+
+QString Cells(const QStringList& texts) {
+    QString cells;
+    for (const QString& text : texts)
+        cells += QStringLiteral("<td>") + SpacedHtml(text) + QStringLiteral("</td>");
+    return cells;
+}
+
+// A calculation's table: a row per quantity, and beneath a quantity its
+// component line across the columns after the first.
+QString QuantitiesHtml(const ReportCalculation& calculation) {
+    const bool complex = AnyComplex(calculation);
+    QString out = QStringLiteral("<table>\n<tr><th>Quantity</th><th>Value</th>");
+    if (complex)
+        out += QStringLiteral("<th>+j</th>");
+    out += QStringLiteral("<th>Unit</th><th>Role</th></tr>\n");
+    for (const ReportQuantity& quantity : calculation.quantities) {
+        out += quantity.role == QLatin1String("result") ? QStringLiteral("<tr class=\"result\">")
+                                                        : QStringLiteral("<tr>");
+        out += QStringLiteral("<td>") + HtmlEscaped(quantity.label) +
+               QStringLiteral("</td><td class=\"number\">") + HtmlEscaped(quantity.real) +
+               QStringLiteral("</td>");
+        if (complex)
+            out += QStringLiteral("<td class=\"number\">") + HtmlEscaped(quantity.imag) +
+                   QStringLiteral("</td>");
+        out += QStringLiteral("<td>") + HtmlEscaped(quantity.unit) + QStringLiteral("</td><td>") +
+               HtmlEscaped(quantity.role) + QStringLiteral("</td></tr>\n");
+        if (!quantity.component.isEmpty())
+            out += QStringLiteral("<tr class=\"component\"><td></td><td colspan=\"%1\">")
+                       .arg(complex ? 4 : 3) +
+                   SpacedHtml(quantity.component) + QStringLiteral("</td></tr>\n");
+    }
+    return out + QStringLiteral("</table>\n");
+}
+
+// Across the page, so that a standard part and its pair keep to one line
+// where they can (the columns' shares give the width on paper too).
+QString PartsHtml(const QList<ReportPart>& parts) {
+    static const int shares[] = {21, 17, 27, 35};
+    QString out =
+        QStringLiteral("<div class=\"parts\">\n<h2>Parts list</h2>\n<table width=\"100%\">\n<tr>");
+    const QStringList header = PartsHeader();
+    for (int i = 0; i < header.size(); ++i)
+        out += QStringLiteral("<th width=\"%1%\">").arg(shares[i]) + header[i] +
+               QStringLiteral("</th>");
+    out += QStringLiteral("</tr>\n");
+    for (const ReportPart& part : parts)
+        out += QStringLiteral("<tr>") +
+               Cells({part.calculation, part.element, part.value, part.part}) +
+               QStringLiteral("</tr>\n");
+    return out + QStringLiteral("</table>\n</div>\n");
 }
 
 // A spreadsheet takes a cell starting with one of these for a formula; a
@@ -82,20 +159,23 @@ QByteArray ReportAsText(const WorksheetReport& report) {
         QList<QStringList> rows;
         rows << (complex ? QStringList{"Quantity", "Value", "+j", "Unit", "Role"}
                          : QStringList{"Quantity", "Value", "Unit", "Role"});
+        QStringList components{QString()};
         for (const ReportQuantity& quantity : calculation.quantities) {
             QStringList row{quantity.label, quantity.real};
             if (complex)
                 row << quantity.imag;
             row << quantity.unit << quantity.role;
             rows << row;
+            components << quantity.component;
         }
-        QList<int> widths(rows.first().size(), 0);
-        for (const QStringList& row : rows) {
-            for (int i = 0; i < row.size(); ++i)
-                widths[i] = std::max(widths[i], int(row[i].size()));
-        }
-        for (const QStringList& row : rows)
-            AppendRow(out, row, widths);
+        AppendTable(out, rows, components);
+    }
+    if (!report.parts.isEmpty()) {
+        out += QStringLiteral("\nParts list\n");
+        QList<QStringList> rows{PartsHeader()};
+        for (const ReportPart& part : report.parts)
+            rows << QStringList{part.calculation, part.element, part.value, part.part};
+        AppendTable(out, rows, {});
     }
     return out.toUtf8();
 }
@@ -118,41 +198,25 @@ QByteArray ReportAsHtml(const WorksheetReport& report, ChartEmbedding charts) {
                           "th { background: #e8e8e8; }\n"
                           "td.number { text-align: right; }\n"
                           "tr.result td { font-weight: bold; }\n"
-                          "span.type { font-weight: normal; color: #444; }\n"
-                          "</style>\n</head>\n<body>\n<h1>") +
-           title + QStringLiteral("</h1>\n");
+                          "span.type { font-weight: normal; color: #444; }\n");
+    if (!report.parts.isEmpty())
+        out += QStringLiteral("tr.component td { font-weight: normal; font-style: italic; }\n");
+    out += QStringLiteral("</style>\n</head>\n<body>\n<h1>") + title + QStringLiteral("</h1>\n");
     for (int index = 0; index < report.calculations.size(); ++index) {
         const ReportCalculation& calculation = report.calculations[index];
-        const bool complex = AnyComplex(calculation);
         out += QStringLiteral("<div class=\"calculation\">\n<h2>") + HtmlEscaped(calculation.name) +
                QStringLiteral(" <span class=\"type\">(") + HtmlEscaped(calculation.type) +
                QStringLiteral(")</span></h2>\n");
         if (!calculation.configuration.isEmpty())
             out += QStringLiteral("<p class=\"configuration\">Configuration: ") +
                    HtmlEscaped(calculation.configuration) + QStringLiteral("</p>\n");
-        out += QStringLiteral("<table>\n<tr><th>Quantity</th><th>Value</th>");
-        if (complex)
-            out += QStringLiteral("<th>+j</th>");
-        out += QStringLiteral("<th>Unit</th><th>Role</th></tr>\n");
-        for (const ReportQuantity& quantity : calculation.quantities) {
-            out += quantity.role == QLatin1String("result")
-                       ? QStringLiteral("<tr class=\"result\">")
-                       : QStringLiteral("<tr>");
-            out += QStringLiteral("<td>") + HtmlEscaped(quantity.label) +
-                   QStringLiteral("</td><td class=\"number\">") + HtmlEscaped(quantity.real) +
-                   QStringLiteral("</td>");
-            if (complex)
-                out += QStringLiteral("<td class=\"number\">") + HtmlEscaped(quantity.imag) +
-                       QStringLiteral("</td>");
-            out += QStringLiteral("<td>") + HtmlEscaped(quantity.unit) +
-                   QStringLiteral("</td><td>") + HtmlEscaped(quantity.role) +
-                   QStringLiteral("</td></tr>\n");
-        }
-        out += QStringLiteral("</table>\n");
+        out += QuantitiesHtml(calculation);
         if (!calculation.chart.IsEmpty())
             out += ChartHtml(calculation, index, charts);
         out += QStringLiteral("</div>\n");
     }
+    if (!report.parts.isEmpty())
+        out += PartsHtml(report.parts);
     out += QStringLiteral("</body>\n</html>\n");
     return out.toUtf8();
 }
@@ -166,10 +230,19 @@ QByteArray ReportAsCsv(const WorksheetReport& report) {
             out += prefix + CsvField(quantity.label) + u',' + CsvField(quantity.real) + u',' +
                    CsvField(quantity.imag) + u',' + CsvField(quantity.unit) + u',' +
                    CsvField(quantity.role) + QStringLiteral("\r\n");
+            if (!quantity.component.isEmpty())
+                out += prefix + CsvField(quantity.label) + u',' + CsvField(quantity.component) +
+                       QStringLiteral(",,,component\r\n");
         }
         // Listed even without quantities, as the other formats list it.
         if (calculation.quantities.isEmpty())
             out += prefix + QStringLiteral(",,,,\r\n");
+    }
+    if (!report.parts.isEmpty()) {
+        out += QStringLiteral("\r\n") + PartsHeader().join(u',').toLower() + QStringLiteral("\r\n");
+        for (const ReportPart& part : report.parts)
+            out += CsvField(part.calculation) + u',' + CsvField(part.element) + u',' +
+                   CsvField(part.value) + u',' + CsvField(part.part) + QStringLiteral("\r\n");
     }
     return out.toUtf8();
 }

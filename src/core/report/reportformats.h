@@ -7,7 +7,12 @@ struct WorksheetReport;
 
 enum class ReportFormat { Text, Html, Csv, Pdf };
 
-// Plain text in UTF-8: one block per calculation, its quantities in aligned columns.
+// Every format lists a quantity's component line beneath it and ends with the
+// parts list (calculation, element, value, standard part) when the report
+// has any; a report without component lines has neither.
+
+// Plain text in UTF-8: one block per calculation, its quantities in aligned
+// columns, a component line indented under the values.
 QByteArray ReportAsText(const WorksheetReport& report);
 // How the HTML report shows a calculation's Smith chart: as inline SVG, or
 // as an image named "chart:N" (N the calculation's place in the report)
@@ -20,8 +25,11 @@ constexpr int ReportChartSize = 340;
 QByteArray ReportAsHtml(const WorksheetReport& report,
                         ChartEmbedding charts = ChartEmbedding::InlineSvg);
 // One row per quantity: calculation, type, quantity, real, imaginary, unit,
-// role (one row with empty quantity cells for a calculation without any);
-// quoted as RFC 4180 asks, lines ended by CR LF. A cell that is not a number
+// role (one row with empty quantity cells for a calculation without any); a
+// component line is a row of its own after its quantity's, the line in the
+// "real" cell and the role "component". The parts list follows after an
+// empty line, with its own header row. Quoted as RFC 4180 asks, lines ended
+// by CR LF. A cell that is not a number
 // and starts with "=", "+", "-", "@", a tab or a carriage return begins with
 // "'", so that a spreadsheet shows it rather than taking it for a formula.
 QByteArray ReportAsCsv(const WorksheetReport& report);

@@ -1,6 +1,7 @@
 #include "core/report/worksheetreport.h"
 
 #include "core/calctypes.h"
+#include "core/componentlines.h"
 #include "core/filenames.h"
 #include "core/rworksheet.h"
 #include "core/units.h"
@@ -58,8 +59,33 @@ QString Configuration(const CalcTypeInfo& info, int configuration) {
     return caption.isEmpty() ? QStringLiteral("Configuration %1").arg(configuration) : caption;
 }
 
+// The design frequency as a quantity of its own, after the fields: the
+// frequency the calculation's component lines are worked out at.
+ReportQuantity DesignFrequencyQuantity(const RCalculation& calculation, int precision) {
+    const DesignFrequency frequency = GetDesignFrequency(calculation.Extras());
+    RField field;
+    field.text = frequency.text;
+    field.unitKind = KindNumber(UnitKind::Frequency);
+    field.unitIndex = frequency.unitIndex;
+    return QuantityOf(QStringLiteral("Design frequency"), field, false, precision,
+                      QStringLiteral("input"));
+}
+
+// The component line of a field's value, or of one of its solutions, under
+// its quantity and in the parts list.
+void AddLine(const ComponentLines& lines, int field, int solution, ReportQuantity& quantity,
+             const QString& calculationName, QList<ReportPart>& parts, bool listed) {
+    const ComponentLine* line = lines.Find(field, solution);
+    if (!line)
+        return;
+    quantity.component = Visible(line->text);
+    if (listed)
+        parts << ReportPart{calculationName, quantity.label, Visible(line->value),
+                            Visible(line->part)};
+}
+
 ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& info, int precision,
-                           ReportCharts charts) {
+                           ReportCharts charts, ESeries series, QList<ReportPart>& parts) {
     ReportCalculation entry;
     entry.name = Visible(calculation.Name());
     entry.type = TypeCaption(info);
@@ -67,6 +93,7 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
     if (charts == ReportCharts::WithSmithCharts)
         entry.chart =
             ChartOfCalculation(calculation, DefaultChartReference, ChartPrecision(precision));
+    const ComponentLines lines = ComponentLinesOf(calculation, series, precision);
 
     // The fields the unknown writes.
     const UnknownSpec* unknown = UnknownOf(info, calculation);
@@ -84,10 +111,13 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
         // While a solution is chosen the form shows it in the quantity's box,
         // and the alternatives are worth listing.
         const bool solutions = solution >= 0 && !field.solutions.empty();
-        const RField& shownField = solutions && solution < int(field.solutions.size())
-                                       ? field.solutions[size_t(solution)]
-                                       : field;
+        const int shownSolution = ShownSolution(calculation, i);
+        const RField& shownField =
+            shownSolution >= 0 ? field.solutions[size_t(shownSolution)] : field;
         entry.quantities << QuantityOf(label, shownField, complex, precision, role);
+        // The parts list names a shown solution once, under its own label.
+        AddLine(lines, i, shownSolution, entry.quantities.last(), entry.name, parts,
+                shownSolution < 0);
         if (!solutions)
             continue;
         for (int k = 0; k < int(field.solutions.size()); ++k) {
@@ -96,8 +126,11 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
                 role += QStringLiteral(" (shown)");
             entry.quantities << QuantityOf(label + QStringLiteral(" (Solution %1)").arg(k + 1),
                                            field.solutions[size_t(k)], complex, precision, role);
+            AddLine(lines, i, k, entry.quantities.last(), entry.name, parts, true);
         }
     }
+    if (!lines.lines.empty() && HasDesignFrequency(calculation.Type()))
+        entry.quantities << DesignFrequencyQuantity(calculation, precision);
     return entry;
 }
 
@@ -110,14 +143,15 @@ ReportCalculation DescribeForeign(const RCalculation& calculation, int precision
         const RField& field = calculation.Field(i);
         entry.quantities << QuantityOf(QStringLiteral("Field %1").arg(i + 1), field,
                                        !field.imagText.isEmpty(), precision,
-                                       QStringLiteral("input"));
+                                         QStringLiteral("input"));
     }
     return entry;
 }
 
 } // namespace
 
-WorksheetReport BuildReport(const RWorksheet& worksheet, int precision, ReportCharts charts) {
+WorksheetReport BuildReport(const RWorksheet& worksheet, int precision, ReportCharts charts,
+                            ESeries series) {
     WorksheetReport report;
     report.title = worksheet.FileName.isEmpty() ? QStringLiteral("Untitled")
                                                 : Visible(ExtractFileName(worksheet.FileName));
@@ -131,7 +165,8 @@ WorksheetReport BuildReport(const RWorksheet& worksheet, int precision, ReportCh
     for (int type = 1; type <= CalcTypeCount; ++type) {
         const CalcTypeInfo& info = *FindCalcType(type);
         for (const RCalculation* calculation : byType[type])
-            report.calculations << Describe(*calculation, info, precision, charts);
+            report.calculations << Describe(*calculation, info, precision, charts, series,
+                                            report.parts);
     }
     for (const RCalculation* calculation : byType[0])
         report.calculations << DescribeForeign(*calculation, precision);

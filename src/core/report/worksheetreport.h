@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calc/standardvalues.h"
 #include "core/chart/smithchart.h"
 
 #include <QList>
@@ -23,6 +24,8 @@ struct ReportQuantity {
     // "input", "result", "value" (two-way forms), "solution 1", "solution 2";
     // the solution the form shows is marked "(shown)".
     QString role;
+    // The component line beneath its box (componentlines.h); usually empty.
+    QString component;
 };
 
 struct ReportCalculation {
@@ -35,15 +38,30 @@ struct ReportCalculation {
     SmithChart chart;
 };
 
+// One entry of the parts list: a component line with where it belongs.
+struct ReportPart {
+    QString calculation; // its name
+    QString element;     // the quantity's label: "Z1 (Solution 2)", "Result"
+    QString value;       // "C = 224.16189 pF"
+    QString part;        // "E12: 220 pF (−1.9 %)"
+};
+
 struct WorksheetReport {
     QString title; // the worksheet's file name, or "Untitled"
     QList<ReportCalculation> calculations;
+    // Every component line of the report, in its order; empty when there is
+    // none, and then the report has no parts list.
+    QList<ReportPart> parts;
 };
 
 enum class ReportCharts { Without, WithSmithCharts };
 
 // Calculations in the order of the type tree (types 1 to 20), each type's in
 // the order of its tabs; calculations of types the program does not know
-// follow at the end, with their fields numbered.
+// follow at the end, with their fields numbered. Component lines name parts
+// of the series given (the user's "Standard values" preference); a
+// calculation that has any lists its design frequency as a quantity after
+// its fields.
 WorksheetReport BuildReport(const RWorksheet& worksheet, int precision,
-                            ReportCharts charts = ReportCharts::Without);
+                            ReportCharts charts = ReportCharts::Without,
+                            ESeries series = DefaultESeries);

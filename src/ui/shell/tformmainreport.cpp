@@ -10,6 +10,7 @@
 #include "core/report/reportformats.h"
 #include "core/report/worksheetreport.h"
 #include "core/rworksheet.h"
+#include "core/standardseriessetting.h"
 #include "ui/framework/userdialogs.h"
 #include "ui/shell/reportdocument.h"
 
@@ -20,8 +21,8 @@
 void TFormMain::MenuPrintReportClick() {
     if (!worksheet_ || !config_)
         return;
-    const auto document =
-        ReportDocument(BuildReport(*worksheet_, config_->Precision, ReportCharts::WithSmithCharts));
+    const auto document = ReportDocument(BuildReport(
+        *worksheet_, config_->Precision, ReportCharts::WithSmithCharts, ReadStandardSeries()));
     dialogs_.PrintPreview(this, *document);
 }
 
@@ -51,8 +52,8 @@ void TFormMain::MenuExportReportClick() {
 }
 
 bool TFormMain::ExportReport(const QString& path) {
-    const WorksheetReport report =
-        BuildReport(*worksheet_, config_->Precision, ReportCharts::WithSmithCharts);
+    const WorksheetReport report = BuildReport(*worksheet_, config_->Precision,
+                                               ReportCharts::WithSmithCharts, ReadStandardSeries());
     const ReportFormat format = ReportFormatForFile(path);
     const bool written = format == ReportFormat::Pdf
                              ? WritePdfReport(path, report)

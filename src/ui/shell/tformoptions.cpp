@@ -1,7 +1,9 @@
 #include "ui/shell/tformoptions.h"
 
+#include "core/calc/standardvalues.h"
 #include "core/messages.h"
 #include "core/rconfig.h"
+#include "core/standardseriessetting.h"
 #include "core/units.h"
 #include "ui/framework/colors.h"
 #include "ui/framework/userdialogs.h"
@@ -9,6 +11,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -119,7 +122,6 @@ int PrecisionFromText(const QString& text) {
     return ok ? value : -1;
 }
 
-
 QGroupBox* NewGroup(const char* name, const char* caption, QWidget* parent) {
     auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
     group->setObjectName(QString::fromLatin1(name));
@@ -174,6 +176,7 @@ QWidget* TFormOptions::BuildGeneralPage() {
     calculationsLayout->addWidget(editPrecision_, 0, 1);
     calculationsLayout->addWidget(checkAutoCalculate_, 1, 0, 1, 2);
     calculationsLayout->setColumnStretch(2, 1);
+    AddStandardValues(calculationsLayout, calculations);
 
     auto* colors = NewGroup("GroupColor", "Colors", tabGeneral_);
     auto* colorsLayout = new QGridLayout(colors);
@@ -212,6 +215,28 @@ QWidget* TFormOptions::BuildGeneralPage() {
     resetRow->addWidget(reset);
     layout->addLayout(resetRow);
     return tabGeneral_;
+}
+
+// The series of the standard parts, on the precision's row at the right,
+// where it moves no other control.
+void TFormOptions::AddStandardValues(QGridLayout* layout, QWidget* group) {
+    auto* label = new QLabel(QStringLiteral("Standard &values:"), group);
+    label->setObjectName(QStringLiteral("LabelStandardValues"));
+    comboStandardValues_ = new QComboBox(group);
+    comboStandardValues_->setObjectName(QStringLiteral("ComboStandardValues"));
+    comboStandardValues_->setAccessibleName(QStringLiteral("Standard values"));
+    comboStandardValues_->setToolTip(
+        QStringLiteral("The series the standard parts beneath the results come from"));
+    // The tolerance each series is made for.
+    const QStringList tolerances{"20", "10", "5", "2", "1", "0.5"};
+    for (size_t i = 0; i < AllESeries().size(); ++i) {
+        const QString name = ESeriesName(AllESeries()[i]);
+        comboStandardValues_->addItem(
+            name + QStringLiteral(" (") + tolerances.value(int(i)) + QStringLiteral(" %)"), name);
+    }
+    label->setBuddy(comboStandardValues_);
+    layout->addWidget(label, 0, 3);
+    layout->addWidget(comboStandardValues_, 0, 4);
 }
 
 QWidget* TFormOptions::BuildUnitPage(int page) {
@@ -293,6 +318,8 @@ void TFormOptions::LoadControls() {
     checkAutoCalculate_->setChecked(config_->AutoCalculate != 0);
     shapeForeground_->SetColor(ColorFromConfig(config_->UnknownForeground));
     shapeBackground_->SetColor(ColorFromConfig(config_->UnknownBackground));
+    comboStandardValues_->setCurrentIndex(
+        comboStandardValues_->findData(ESeriesName(ReadStandardSeries())));
 
     for (const UnitGroup& group : unitGroups_) {
         // An index the group does not offer (a damaged file) stands for the
@@ -326,6 +353,9 @@ void TFormOptions::ButtonOKClick() {
         if (checked >= 0 && checked != ListedUnit(group.kind, config_->DefaultUnit(group.kind)))
             config_->DefaultUnits[size_t(group.kind)] = checked;
     }
+    ESeries series = DefaultESeries;
+    if (ESeriesFromName(comboStandardValues_->currentData().toString(), series))
+        StoreStandardSeries(series);
     accept();
 }
 
@@ -341,6 +371,7 @@ void TFormOptions::ButtonResetClick() {
                      UserDialogs::Answer::No) != UserDialogs::Answer::Yes)
         return;
     config_->ResetPreferences();
+    StoreStandardSeries(DefaultESeries);
     LoadControls();
 }
 

@@ -7,6 +7,8 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLineEdit;
 class QTabWidget;
@@ -15,8 +17,9 @@ class RConfig;
 class UserDialogs;
 
 // The "Preferences" dialog. It edits the preference members of the
-// configuration and stores them only on OK with a valid precision; Reset
-// stores the factory preferences at once.
+// configuration, and the standard-values series kept beside it
+// (standardseriessetting.h), and stores them only on OK with a valid
+// precision; Reset stores the factory preferences at once.
 class TFormOptions final : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +51,7 @@ private:
     };
 
     QWidget* BuildGeneralPage();
+    void AddStandardValues(QGridLayout* layout, QWidget* group);
     QWidget* BuildUnitPage(int page);
     void EqualizeUnitGroupWidths();
     QWidget* BuildBottomPanel();
@@ -63,6 +67,7 @@ private:
     QWidget* tabGeneral_ = nullptr;
     QLineEdit* editPrecision_ = nullptr;
     QCheckBox* checkAutoCalculate_ = nullptr;
+    QComboBox* comboStandardValues_ = nullptr; // item data: the series' name
     RColorSwatch* shapeForeground_ = nullptr;
     RColorSwatch* shapeBackground_ = nullptr;
     std::vector<UnitGroup> unitGroups_; // in the order OK stores them

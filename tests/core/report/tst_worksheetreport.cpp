@@ -1,6 +1,7 @@
 #include "samplesheet.h"
 #include "support/filebytes.h"
 
+#include "core/designfrequency.h"
 #include "core/report/reportfile.h"
 #include "core/report/reportformats.h"
 #include "core/report/worksheetreport.h"
@@ -15,6 +16,9 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void formats_data();
     void formats();
+    void componentLines_data();
+    void componentLines();
+    void partsListIsCleaned();
     void awkwardTexts_data();
     void awkwardTexts();
     void csvCells_data();
@@ -88,11 +92,19 @@ void TestWorksheetReport::formats_data() {
 }
 
 // Every type once, compared byte for byte with a report checked by hand.
+// Without its component lines the report is what it was before there were
+// any: a worksheet without lines gives the same bytes.
 void TestWorksheetReport::formats() {
     QFETCH(QString, file);
     RWorksheet sheet;
     FillSampleSheet(sheet);
-    const WorksheetReport report = BuildReport(sheet, 8);
+    WorksheetReport report = BuildReport(sheet, 8);
+    QCOMPARE(report.parts.size(), 4);
+    for (ReportCalculation& calculation : report.calculations) {
+        for (ReportQuantity& quantity : calculation.quantities)
+            quantity.component.clear();
+    }
+    report.parts.clear();
     const QByteArray actual = file.endsWith(".txt")    ? ReportAsText(report)
                               : file.endsWith(".html") ? ReportAsHtml(report)
                                                        : ReportAsCsv(report);
@@ -102,6 +114,86 @@ void TestWorksheetReport::formats() {
             dump.write(actual);
         QFAIL(qPrintable(QStringLiteral("differs; written to ") + dump.fileName()));
     }
+}
+
+void TestWorksheetReport::componentLines_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("lines"); // somewhere in the report
+    QTest::addColumn<QString>("list");  // the parts list's heading and first row
+    QTest::addColumn<QString>("end");   // its last row, which ends the report
+    QTest::newRow("text") << "text"
+                          << "  Z1 (Solution 1)   0      -100       Ω     solution 1\n"
+                             "                    C = 224.16189 pF  E12: 220 pF (−1.9 %)\n"
+                          << "(−5.5 %)\n\nParts list\n  Calculation  Element                 "
+                             "Value                              Standard part\n"
+                             "  Resistor1    Result                  R = 95.652174 Ω            "
+                             "        E12: 100 Ω (+4.5 %)  pair: 2.2 kΩ ∥ 100 Ω (0 %)\n"
+                          << "\n  AntImped1    Impedance (Solution 2)  R = 36.153846 Ω  C = "
+                             "285.69653 pF  E12: 270 pF (−5.5 %)\n";
+    QTest::newRow("html")
+        << "html"
+        << "<td>solution 1</td></tr>\n<tr class=\"component\"><td></td><td "
+           "colspan=\"4\">C = 224.16189 pF&nbsp; E12: 220 pF (−1.9 %)</td></tr>\n"
+        << "</div>\n<div class=\"parts\">\n<h2>Parts list</h2>\n<table "
+           "width=\"100%\">\n<tr><th width=\"21%\">Calculation</th><th "
+           "width=\"17%\">Element</th><th width=\"27%\">Value</th><th "
+           "width=\"35%\">Standard part</th></tr>\n"
+           "<tr><td>Resistor1</td><td>Result</td><td>R = 95.652174 Ω</td><td>E12: "
+           "100 Ω (+4.5 %)&nbsp; pair: 2.2 kΩ ∥ 100 Ω (0 %)</td></tr>\n"
+        << "<tr><td>AntImped1</td><td>Impedance (Solution 2)</td><td>R = "
+           "36.153846 Ω&nbsp; C = 285.69653 pF</td><td>E12: 270 pF (−5.5 "
+           "%)</td></tr>\n</table>\n</div>\n</body>\n</html>\n";
+    QTest::newRow("csv") << "csv"
+                         << "\r\nLNetwork1,L Network,Z1 (Solution 1),0,-100,Ω,solution 1\r\n"
+                            "LNetwork1,L Network,Z1 (Solution 1),C = 224.16189 pF  E12: 220 pF "
+                            "(−1.9 %),,,component\r\n"
+                         << ",,,component\r\n\r\ncalculation,element,value,standard part\r\n"
+                            "Resistor1,Result,R = 95.652174 Ω,E12: 100 Ω (+4.5 %)  pair: 2.2 kΩ "
+                            "∥ 100 Ω (0 %)\r\n"
+                         << "\nAntImped1,Impedance (Solution 2),R = 36.153846 Ω  C = 285.69653 "
+                            "pF,E12: 270 pF (−5.5 %)\r\n";
+}
+
+// The lines beneath their quantities, the design frequency they are worked
+// out at as the last quantity, and the parts list at the end, in every format.
+void TestWorksheetReport::componentLines() {
+    QFETCH(QString, format);
+    QFETCH(QString, lines);
+    QFETCH(QString, list);
+    QFETCH(QString, end);
+    RWorksheet sheet;
+    FillSampleSheet(sheet);
+    SetDesignFrequency(sheet.At(sheet.FindSelected(7))->Extras(), {QStringLiteral("7.1"), 2});
+    const WorksheetReport report = BuildReport(sheet, 8);
+    QCOMPARE(report.calculations[7].quantities.last().label, QStringLiteral("Design frequency"));
+    QCOMPARE(report.calculations[7].quantities.last().real, QStringLiteral("7.1"));
+    QStringList elements; // the shown solutions listed once, under their own labels
+    for (const ReportPart& part : report.parts)
+        elements << part.calculation + u' ' + part.element;
+    QCOMPARE(elements, (QStringList{"Resistor1 Result", "Inductor1 L1", "LNetwork1 Z1 (Solution 1)",
+                                    "LNetwork1 Z1 (Solution 2)", "LNetwork1 Z2 (Solution 1)",
+                                    "LNetwork1 Z2 (Solution 2)", "AntImped1 Impedance (Solution 1)",
+                                    "AntImped1 Impedance (Solution 2)"}));
+    const QString actual = QString::fromUtf8(ReportAs(format == "html"  ? ReportFormat::Html
+                                                      : format == "csv" ? ReportFormat::Csv
+                                                                        : ReportFormat::Text,
+                                                      report));
+    QVERIFY2(actual.contains(lines), qPrintable(lines));
+    QVERIFY2(actual.contains(list), qPrintable(list));
+    QVERIFY2(actual.endsWith(end), qPrintable(actual.right(end.size())));
+}
+
+// A name from a file reaches the parts list as safely as the tables.
+void TestWorksheetReport::partsListIsCleaned() {
+    RWorksheet sheet = OneResistor(QStringLiteral("=1+2<b>\x1b[31m"), QString());
+    sheet.At(0)->Field(2).text = QStringLiteral("2950");
+    const WorksheetReport report = BuildReport(sheet, 8, ReportCharts::Without, ESeries::E24);
+    const QString name = "=1+2<b>" + QString(QChar::ReplacementCharacter) + "[31m";
+    const QList<QStringList> rows = ParseCsv(QString::fromUtf8(ReportAsCsv(report)));
+    QCOMPARE(rows.last(), (QStringList{"'" + name, "Result", "R = 2.95 kΩ",
+                                       "E24: 3.0 kΩ (+1.7 %)  pair: 2.2 kΩ + 750 Ω (0 %)"}));
+    QVERIFY(ReportAsHtml(report).contains("<tr><td>" + name.toHtmlEscaped().toUtf8() + "</td>"));
+    QVERIFY(ReportAsText(report).contains("\n  " + name.toUtf8() + "  Result"));
 }
 
 void TestWorksheetReport::awkwardTexts_data() {

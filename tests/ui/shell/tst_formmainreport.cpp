@@ -2,6 +2,7 @@
 
 #include "core/report/reportformats.h"
 #include "core/report/worksheetreport.h"
+#include "core/standardseriessetting.h"
 
 #include <QMenu>
 #include <QtTest>
@@ -58,6 +59,7 @@ void TestFormMainReport::exportReport() {
     h.Window().Config()->AutoCalculate = 1;
     h.Type(QStringLiteral("EditR1"), QStringLiteral("100"));
     h.Type(QStringLiteral("EditR2"), QStringLiteral("100"));
+    StoreStandardSeries(ESeries::E24); // the parts come from the user's series
     const QString path = h.Path(name);
     h.dialogs.reportPaths << path;
     h.Trigger(QStringLiteral("MenuExportReport"));
@@ -68,7 +70,8 @@ void TestFormMainReport::exportReport() {
     QVERIFY(h.dialogs.Messages().isEmpty());
     const QByteArray bytes = FileBytes::Load(path);
     // The worksheet as it stands in memory, unsaved changes included.
-    const WorksheetReport report = BuildReport(*h.Window().Worksheet(), 8);
+    const WorksheetReport report =
+        BuildReport(*h.Window().Worksheet(), 8, ReportCharts::Without, ESeries::E24);
     if (name.endsWith(".pdf"))
         QVERIFY(bytes.startsWith("%PDF-"));
     else if (name.endsWith(".html"))
@@ -78,6 +81,8 @@ void TestFormMainReport::exportReport() {
     else
         QCOMPARE(bytes, ReportAsText(report));
     QVERIFY(report.calculations[0].quantities[2].real == QStringLiteral("50"));
+    QCOMPARE(report.calculations[0].quantities[2].component,
+             QStringLiteral("E24: 51 Ω (+2.0 %)  pair: 30 Ω + 20 Ω (0 %)"));
     QVERIFY(h.Window().Worksheet()->Modified); // a report is no save
 }
 

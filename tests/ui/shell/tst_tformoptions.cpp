@@ -1,12 +1,15 @@
 #include "support/messagerecorder.h"
 #include "support/recordingdialogs.h"
+#include "support/testsettings.h"
 
 #include "core/rconfig.h"
+#include "core/standardseriessetting.h"
 #include "ui/shell/rcolorswatch.h"
 #include "ui/shell/tformoptions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,7 +60,10 @@ class TestFormOptions : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase() {
+        QLocale::setDefault(QLocale::c());
+        settingsFile = UseTestSettings() + QStringLiteral("/Quillmarsh/Kelvo.conf");
+    }
     void init();
     void cleanup();
 
@@ -94,6 +100,8 @@ private slots:
     void escapeCancels();
     void enterPressesOk();
     void nothingClipped();
+    void standardValues_data();
+    void standardValues();
 
 private:
     template <class T> T* Child(const QString& name) const { return form->findChild<T*>(name); }
@@ -109,6 +117,7 @@ private:
     std::unique_ptr<TFormOptions> form;
     QList<int> helpCalls;
     RConfig config;
+    QString settingsFile;
 };
 
 void TestFormOptions::init() {
@@ -117,6 +126,7 @@ void TestFormOptions::init() {
     helpCalls.clear();
     form = std::make_unique<TFormOptions>(*dialogs, [this](int context) { helpCalls << context; });
     config = RConfig();
+    QFile::remove(settingsFile);
 }
 
 void TestFormOptions::cleanup() {
@@ -676,6 +686,43 @@ void TestFormOptions::nothingClipped() {
                 QVERIFY2(widget->width() >= widget->sizeHint().width(), qPrintable(what));
         }
     }
+}
+
+void TestFormOptions::standardValues_data() {
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("steps"); // down the list from the stored series
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("OK stores") << int(ESeries::E12) << 3 << "ButtonOK" << int(ESeries::E96);
+    QTest::newRow("Cancel keeps") << int(ESeries::E24) << 2 << "ButtonCancel" << int(ESeries::E24);
+    QTest::newRow("Reset stores E12 at once, past Cancel")
+        << int(ESeries::E48) << 1 << "ButtonReset" << int(ESeries::E12);
+}
+
+// The series of the standard parts beside the precision: loaded from the
+// user's settings, stored by OK alone.
+void TestFormOptions::standardValues() {
+    QFETCH(int, stored);
+    QFETCH(int, steps);
+    QFETCH(QString, button);
+    QFETCH(int, expected);
+    auto* combo = Child<QComboBox>(QStringLiteral("ComboStandardValues"));
+    QCOMPARE(combo->accessibleName(), QStringLiteral("Standard values"));
+    form->Load(config);
+    QCOMPARE(combo->currentText(), QStringLiteral("E12 (10 %)")); // nothing stored yet
+    StoreStandardSeries(ESeries(stored));
+    form->Load(config);
+    ShowActive();
+    combo->setFocus();
+    for (int i = 0; i < steps; ++i)
+        QTest::keyClick(combo, Qt::Key_Down);
+    QCOMPARE(combo->currentIndex(), stored + steps);
+    dialogs->answers << UserDialogs::Answer::Yes;
+    QTest::mouseClick(Child<QPushButton>(button), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(QStringLiteral("ButtonCancel")), Qt::LeftButton);
+    QCOMPARE(int(ReadStandardSeries()), expected);
+    form->Load(config);
+    QCOMPARE(combo->currentIndex(), expected);
 }
 
 QTEST_MAIN(TestFormOptions)
