@@ -259,6 +259,14 @@ TFormOptions* TFormMain::Options() {
     return options_;
 }
 
+TFormAbout* TFormMain::About() {
+    if (!about_) {
+        about_ = new TFormAbout(splash_, this);
+        about_->setObjectName(QStringLiteral("FormAbout"));
+    }
+    return about_;
+}
+
 TFormMessage* TFormMain::Message() {
     // Hidden until the antenna calculator has advice; it goes with the window.
     if (!message_)

@@ -77,7 +77,9 @@ public:
     RTabControl* Tabs() const { return tabs_; }
     RStatusPanel* StatusPanel() const { return status_; }
     HelpViewer* Help() const { return help_; }
+    // The dialogs and the advice window, each built at the first asking.
     TFormOptions* Options();
+    TFormAbout* About();
     TFormMessage* Message();
     // The Smith chart window; nullptr until the user first opens it.
     TFormSmithChart* SmithChart() const;

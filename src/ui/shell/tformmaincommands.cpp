@@ -12,7 +12,6 @@
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
 #include "ui/presentation/tformabout.h"
-#include "ui/presentation/tformsplash.h"
 #include "ui/shell/helpviewer.h"
 #include "ui/shell/tformoptions.h"
 
@@ -410,9 +409,5 @@ void TFormMain::MenuHomepageClick() {
 }
 
 void TFormMain::MenuAboutClick() {
-    if (!about_) {
-        about_ = new TFormAbout(splash_, this);
-        about_->setObjectName(QStringLiteral("FormAbout"));
-    }
-    about_->exec();
+    About()->exec();
 }
