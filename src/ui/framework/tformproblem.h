@@ -132,6 +132,11 @@ protected:
     RSchematic* Schematic() const { return schematic_; }
     // Moves a box together with its caption.
     void MoveBox(const QString& boxName, int dx, int dy);
+    // A drawing of two arrangements, the first for configuration 0 and the
+    // second for any other: `move` is called with +1 to go to the second and
+    // -1 back, whenever the calculation's configuration asks for the other
+    // one than `drawing` (0 or 1) says is shown. Checks the configuration radio.
+    void ShowTwoDrawings(int& drawing, const std::function<void(int sign)>& move);
 
     // The current calculation and configuration, as the main window keeps them.
     RCalculation* Calculation() const;

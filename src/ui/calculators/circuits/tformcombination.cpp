@@ -106,22 +106,15 @@ void TFormCombination::BuildSchematic() {
 }
 
 void TFormCombination::ShowConfiguration() {
-    RCalculation* calculation = Calculation();
-    if (!calculation)
-        return;
-    const int wanted = calculation->Configuration() == 0 ? 0 : 1;
-    if (wanted != drawing_) {
-        const int sign = wanted == 1 ? 1 : -1;
+    ShowTwoDrawings(drawing_, [this](int sign) {
         MoveBox("Box" + stems_[0], sign * firstStep_.x(), sign * firstStep_.y());
         MoveBox("Box" + stems_[1], sign * secondStep_.x(), sign * secondStep_.y());
         RSchematic* drawing = Schematic();
-        const bool parallel = wanted == 0;
+        const bool parallel = sign < 0;
         for (const char* name : {"Circle1", "Circle2", "LineParallelLeft", "LineParallelRight",
                                  "LineParallelTop", "LineParallelBottom", "LineOut"})
             drawing->SetVisible(QString::fromLatin1(name), parallel);
         drawing->SetLine(QStringLiteral("LineIn"), seriesWireFrom_,
                          parallel ? parallelWireTo_ : seriesWireTo_);
-        drawing_ = wanted;
-    }
-    CheckConfigurationRadio(calculation->Configuration());
+    });
 }

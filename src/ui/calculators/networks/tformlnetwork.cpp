@@ -45,19 +45,12 @@ TFormLNetwork::TFormLNetwork(AppContext& context, int type, QObject* parent)
 }
 
 void TFormLNetwork::ShowConfiguration() {
-    RCalculation* calculation = Calculation();
-    if (!calculation)
-        return;
-    const int wanted = calculation->Configuration() == 0 ? 0 : 1;
-    if (wanted != drawing_) {
-        const int sign = wanted == 1 ? 1 : -1;
+    ShowTwoDrawings(drawing_, [this](int sign) {
         MoveBox(QStringLiteral("BoxZ1"), sign * seriesStep_.x(), sign * seriesStep_.y());
         MoveBox(QStringLiteral("BoxZ2"), sign * shuntStep_.x(), sign * shuntStep_.y());
         for (const QString& part : JunctionParts)
             Schematic()->Move(part, sign * junctionStep_.x(), sign * junctionStep_.y());
-        drawing_ = wanted;
-    }
-    CheckConfigurationRadio(calculation->Configuration());
+    });
 }
 
 void TFormLNetwork::ShowSolutions() {
