@@ -143,7 +143,7 @@ ReportCalculation DescribeForeign(const RCalculation& calculation, int precision
         const RField& field = calculation.Field(i);
         entry.quantities << QuantityOf(QStringLiteral("Field %1").arg(i + 1), field,
                                        !field.imagText.isEmpty(), precision,
-                                         QStringLiteral("input"));
+                                       QStringLiteral("input"));
     }
     return entry;
 }
