@@ -1,7 +1,8 @@
 // Process start to the first window painted on the screen, for a bare Qt
 // window and for the program (whose first window is the splash), each
 // started seven times in turn on an X server of the benchmark's own; prints
-// the medians and their ratio.
+// the medians and their ratio. Then the peak memory of each once started
+// (the program's main window shown after its splash), side by side.
 //   bench_startup <path of the kelvo program>
 // The bare window program is looked for beside this benchmark. A window
 // counts as painted when the X server reports the first drawing into it
@@ -25,6 +26,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -32,6 +34,7 @@ extern char** environ;
 namespace {
 
 constexpr int Runs = 7;
+constexpr int MemoryRuns = 3;
 constexpr qint64 TimeoutMs = 10000;
 
 struct Timing {
@@ -72,6 +75,24 @@ public:
             std::free(event);
     }
 
+    // Waits until that many top-level windows have been mapped; false when
+    // they are not within the time allowed.
+    bool WaitForWindows(int count, const QElapsedTimer& sinceStart) {
+        int mapped = 0;
+        while (mapped < count && sinceStart.elapsed() < TimeoutMs) {
+            xcb_generic_event_t* event = xcb_poll_for_event(connection_);
+            if (!event) {
+                pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
+                ::poll(&fd, 1, 50);
+                continue;
+            }
+            if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY)
+                ++mapped;
+            std::free(event);
+        }
+        return mapped == count;
+    }
+
     // Waits for the first top-level window to be mapped and drawn into.
     Timing Watch(const QElapsedTimer& sinceStart) {
         Timing timing;
@@ -106,8 +127,9 @@ private:
     uint8_t damageEvent_ = 0;
 };
 
-Timing TimeOnce(Display& display, const QByteArray& program, const QByteArray& displayName) {
-    display.Drain();
+// Starts the program on the display, its own messages thrown away; 0 when
+// it could not be started.
+pid_t Spawn(const QByteArray& program, const QByteArray& displayName) {
     std::vector<QByteArray> environment;
     for (char** entry = environ; *entry; ++entry) {
         const QByteArray variable(*entry);
@@ -122,9 +144,6 @@ Timing TimeOnce(Display& display, const QByteArray& program, const QByteArray& d
     envp.push_back(nullptr);
     QByteArray path = program;
     char* argv[] = {path.data(), nullptr};
-
-    QElapsedTimer sinceStart;
-    sinceStart.start();
     // The programs' own messages would only mix with the figures.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -132,12 +151,49 @@ Timing TimeOnce(Display& display, const QByteArray& program, const QByteArray& d
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, path.constData(), &actions, nullptr, argv, envp.data());
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return {};
-    const Timing timing = display.Watch(sinceStart);
+    return spawned == 0 ? pid : 0;
+}
+
+void Stop(pid_t pid) {
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
+}
+
+Timing TimeOnce(Display& display, const QByteArray& program, const QByteArray& displayName) {
+    display.Drain();
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const pid_t pid = Spawn(program, displayName);
+    if (pid == 0)
+        return {};
+    const Timing timing = display.Watch(sinceStart);
+    Stop(pid);
     return timing;
+}
+
+// The peak resident memory (VmHWM) in kilobytes of the program once its
+// windows are all on the screen and a second has passed; -1 on failure.
+long PeakAfterStartup(Display& display, const QByteArray& program, const QByteArray& displayName,
+                      int windows) {
+    display.Drain();
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const pid_t pid = Spawn(program, displayName);
+    if (pid == 0)
+        return -1;
+    long peak = -1;
+    if (display.WaitForWindows(windows, sinceStart)) {
+        ::usleep(1000 * 1000);
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : status.readAll().split('\n')) {
+                if (line.startsWith("VmHWM:"))
+                    peak = line.mid(6).trimmed().split(' ').first().toLong();
+            }
+        }
+    }
+    Stop(pid);
+    return peak;
 }
 
 } // namespace
@@ -192,6 +248,25 @@ int main(int argc, char** argv) {
     }
     std::printf("Kelvo's splash / bare Qt window (painted): %.2f\n",
                 Median(painted[1]) / Median(painted[0]));
+
+    // The bare window has one window, the program its splash and then its
+    // main window.
+    const int windows[] = {1, 2};
+    std::vector<double> peaks[2];
+    for (int run = 0; run < MemoryRuns; ++run) {
+        for (int p = 0; p < 2; ++p) {
+            const long peak = PeakAfterStartup(display, programs[p], displayName, windows[p]);
+            if (peak < 0) {
+                std::printf("failed: no peak memory of %s\n", programs[p].constData());
+                return 1;
+            }
+            peaks[p].push_back(peak / 1024.0);
+        }
+    }
+    std::printf("peak memory after start-up, median of %d: bare Qt window %.1f MB, Kelvo %.1f MB, "
+                "ratio %.2f\n",
+                MemoryRuns, Median(peaks[0]), Median(peaks[1]),
+                Median(peaks[1]) / Median(peaks[0]));
     server.terminate();
     server.waitForFinished();
     return 0;

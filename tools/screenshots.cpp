@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     Save(help.Window(), QStringLiteral("help-contents"));
     help.Close();
 
-    auto* about = window.findChild<TFormAbout*>();
+    TFormAbout* about = window.About();
     QTimer::singleShot(300, [&] {
         Save(about, QStringLiteral("about"));
         about->accept();

@@ -11,41 +11,23 @@
 
 namespace {
 
-constexpr int AntennaType = 20;
-constexpr int AntennaFrequencyField = 0;
-constexpr int AntennaImpedanceField = 5;
-
 // The boxes of a network calculation that are parts of its circuit.
-std::vector<int> ElementFields(int type) {
-    switch (type) {
-    case 4:
-        return {0, 1};
-    case 7:
-        return {1, 2};
-    case 8:
-    case 9:
-        return {1, 2, 3};
-    default:
-        return {};
+std::vector<int> ElementFields(const CalcTypeInfo& info) {
+    std::vector<int> fields;
+    for (int field = 0; field < int(info.fields.size()); ++field) {
+        if (info.fields[size_t(field)].element)
+            fields.push_back(field);
     }
+    return fields;
 }
 
-// Whether the result of a calculation with this unknown is a part to buy:
-// always for the resistor, capacitor and inductor combinations; for the
-// reactance and resonance calculators only when they solve for C or L.
-bool ResultIsAPart(int type, int unknown) {
-    switch (type) {
-    case 1:
-    case 2:
-    case 3:
-        return true;
-    case 5:
-    case 6:
-    case 18:
-        return unknown != 0;
-    default:
-        return false;
+// The field of the type's own frequency reading; -1 where there is none.
+int ReadingFrequencyField(const CalcTypeInfo& info) {
+    for (int field = 0; field < int(info.fields.size()); ++field) {
+        if (info.fields[size_t(field)].quantity == Quantity::Frequency)
+            return field;
     }
+    return -1;
 }
 
 bool PartKindOfUnit(int unitKind, PartKind& kind) {
@@ -62,14 +44,6 @@ bool PartKindOfUnit(int unitKind, PartKind& kind) {
     default:
         return false;
     }
-}
-
-// The fields the calculation's unknown writes; a calculator with one result
-// always writes it.
-std::vector<int> ResultFields(const CalcTypeInfo& info, int unknown) {
-    const UnknownSpec* spec =
-        info.unknowns.size() == 1 ? &info.unknowns.front() : FindUnknown(info, unknown);
-    return spec ? spec->fields : std::vector<int>();
 }
 
 // A value to describe: a text that is a number, and for an impedance an
@@ -125,8 +99,10 @@ void AddPartsLines(const RCalculation& calculation, const std::vector<int>& fiel
 }
 
 // The reading's frequency in hertz, or 0 when it is none.
-double AntennaFrequency(const RCalculation& calculation) {
-    const RField& field = calculation.Field(AntennaFrequencyField);
+double ReadingFrequency(const RCalculation& calculation, int frequencyField) {
+    if (frequencyField < 0)
+        return 0;
+    const RField& field = calculation.Field(frequencyField);
     if (!HoldsValue(field, false))
         return 0;
     const double hertz = field.GetReal();
@@ -144,7 +120,8 @@ const ComponentLine* ComponentLines::Find(int field, int solution) const {
 }
 
 bool HasDesignFrequency(int type) {
-    return !ElementFields(type).empty();
+    const CalcTypeInfo* info = FindCalcType(type);
+    return info && !ElementFields(*info).empty();
 }
 
 int ShownSolution(const RCalculation& calculation, int field) {
@@ -162,22 +139,24 @@ ComponentLines ComponentLinesOf(const RCalculation& calculation, ESeries series,
     if (!HasFieldsOfType(calculation))
         return result;
     const CalcTypeInfo& info = *FindCalcType(type);
-    std::vector<int> fields = ResultFields(info, calculation.Unknown());
+    // The fields the calculation's unknown writes, and what they are to a builder.
+    const UnknownSpec* unknown = UnknownOf(info, calculation);
+    std::vector<int> fields = unknown ? unknown->solve.writes : std::vector<int>();
+    const ResultPart part = unknown ? unknown->part : ResultPart::None;
     if (HasDesignFrequency(type)) {
         result.designFrequency = EvaluateDesignFrequency(GetDesignFrequency(calculation.Extras()));
         if (result.designFrequency.state != DesignFrequencyValue::State::Valid)
             return result;
-        const std::vector<int> elements = ElementFields(type);
+        const std::vector<int> elements = ElementFields(info);
         fields.insert(fields.end(), elements.begin(), elements.end());
         std::sort(fields.begin(), fields.end());
         fields.erase(std::unique(fields.begin(), fields.end()), fields.end());
         AddReactanceLines(calculation, fields, result.designFrequency.hertz, series, precision,
                           result.lines);
-    } else if (type == AntennaType) {
-        if (const double hertz = AntennaFrequency(calculation))
-            AddReactanceLines(calculation, {AntennaImpedanceField}, hertz, series, precision,
-                              result.lines);
-    } else if (ResultIsAPart(type, calculation.Unknown())) {
+    } else if (part == ResultPart::AtReadingFrequency) {
+        if (const double hertz = ReadingFrequency(calculation, ReadingFrequencyField(info)))
+            AddReactanceLines(calculation, fields, hertz, series, precision, result.lines);
+    } else if (part == ResultPart::StandardPart) {
         AddPartsLines(calculation, fields, series, precision, result.lines);
     }
     return result;

@@ -56,7 +56,8 @@ struct ComponentLines {
 };
 
 // Whether a calculation of the type has a design frequency of its own: the
-// Impedance (4), L (7), Pi (8) and T (9) network calculations.
+// types whose table declares elements (the impedance combination and the
+// L, Pi and T networks).
 bool HasDesignFrequency(int type);
 
 // The solution whose value a field's box shows: the calculation's chosen

@@ -37,3 +37,29 @@ void RCalculation::Write(BinaryWriter& writer) const {
         field.Write(writer);
     writer.WriteInt32(solution_);
 }
+
+bool RCalculation::StoreSolutions(const std::vector<int>& fields,
+                                  const std::vector<std::vector<Complex>>& solutions) {
+    if (solutions.empty())
+        return false;
+    // Written into copies first, so that a refused answer changes nothing.
+    std::vector<RField> written;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i] < 0 || fields[i] >= FieldCount())
+            return false;
+        RField field = Field(fields[i]);
+        if (field.solutions.size() < solutions.size())
+            field.solutions.resize(solutions.size());
+        for (size_t s = 0; s < solutions.size(); ++s) {
+            if (!field.solutions[s].StoreResult(solutions[s].at(i)))
+                return false;
+        }
+        if (!field.StoreResult(solutions.front().at(i)))
+            return false;
+        written.push_back(std::move(field));
+    }
+    for (size_t i = 0; i < fields.size(); ++i)
+        Field(fields[i]) = std::move(written[i]);
+    SetSolution(0);
+    return true;
+}

@@ -37,6 +37,14 @@ public:
     const std::vector<RField>& Fields() const { return fields_; }
     void ClearFields() { fields_.clear(); }
 
+    // Stores the alternative answers of the fields given (by solution, a
+    // value per field, in base units): each field's solution sub-fields take
+    // them in order, each in its own unit, the field itself Solution 1 in
+    // its unit, and Solution 1 is selected. When any value is no finite
+    // number in the unit it would be written in, nothing is stored: false.
+    bool StoreSolutions(const std::vector<int>& fields,
+                        const std::vector<std::vector<Complex>>& solutions);
+
     // Settings beyond the calculation record, stored in the worksheet's
     // extension block; Read and Write leave them alone.
     RExtras& Extras() { return extras_; }

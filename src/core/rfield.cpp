@@ -2,8 +2,11 @@
 
 #include "core/binaryio.h"
 #include "core/calc/numbertext.h"
+#include "core/calc/solved.h"
 #include "core/messages.h"
 #include "core/units.h"
+
+#include <cmath>
 
 namespace {
 
@@ -64,6 +67,35 @@ void RField::SetComplex(double real, double imag, int newUnitIndex) {
 void RField::SetTexts(const QString& real, const QString& imag) {
     text = real;
     imagText = imag;
+}
+
+bool RField::StoreResult(const Complex& value, int newUnitIndex) {
+    const int unit = newUnitIndex == -1 ? unitIndex : newUnitIndex;
+    const Complex written(FromBaseUnits(value.re, unit, unitKind),
+                          FromBaseUnits(value.im, unit, unitKind));
+    if (!IsFinite(value) || !IsFinite(written))
+        return false;
+    SetComplex(value.re, value.im, newUnitIndex);
+    return true;
+}
+
+bool RField::ChangeUnit(int newUnitIndex) {
+    if (newUnitIndex == Unit())
+        return false;
+    auto converted = [this, newUnitIndex](const QString& from, double value, QString& to) {
+        if (from.isEmpty() || !IsNumber(from))
+            return true;
+        const double inUnit = FromBaseUnits(value, newUnitIndex, unitKind);
+        to = StoredNumberText(inUnit);
+        return std::isfinite(inUnit);
+    };
+    QString real = text;
+    QString imag = imagText;
+    if (!converted(text, GetReal(), real) || !converted(imagText, GetImag(), imag))
+        return false;
+    SetTexts(real, imag);
+    unitIndex = newUnitIndex;
+    return true;
 }
 
 void RField::Read(BinaryReader& reader, int depth) {

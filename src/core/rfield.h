@@ -44,6 +44,17 @@ public:
     void SetComplex(double real, double imag, int newUnitIndex = -1);
     void SetTexts(const QString& real, const QString& imag);
 
+    // A result in base units, stored as SetComplex does in the unit chosen
+    // (-1 keeps the field's). A value that is no finite number, or one that
+    // overflows in that unit (1e300 F written in pF), is refused: false, and
+    // the field is left as it was.
+    bool StoreResult(const Complex& value, int newUnitIndex = -1);
+    // The same quantity in another unit: a text that is a number is written
+    // anew in that unit, one that is empty or no number stays as it is. A
+    // quantity the unit cannot hold keeps its unit. Returns whether the field
+    // changed; the unit it already has changes nothing.
+    bool ChangeUnit(int newUnitIndex);
+
     // Field records nest through their solutions; depth counts the nesting so
     // that a damaged file cannot recurse without bound.
     void Read(BinaryReader& reader, int depth = 0);

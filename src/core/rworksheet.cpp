@@ -183,3 +183,66 @@ std::unique_ptr<RCalculation> RWorksheet::Remove(int position) {
     calculations_.erase(calculations_.begin() + position);
     return calculation;
 }
+
+RCalculation* RWorksheet::AddAfter(RCalculation* current,
+                                   std::unique_ptr<RCalculation> calculation) {
+    RCalculation* added = calculation.get();
+    Insert(IndexOf(current) + 1, std::move(calculation));
+    if (current)
+        current->SetCurrent(false);
+    added->SetCurrent(true);
+    Modified = true;
+    return added;
+}
+
+RCalculation* RWorksheet::RemoveAndSelectNeighbour(RCalculation* calculation) {
+    const int index = IndexOf(calculation);
+    if (index < 0)
+        return nullptr;
+    const int type = calculation->Type();
+    Remove(index);
+    Modified = true;
+    auto ofType = [this, type](int i) {
+        return i >= 0 && i < Count() && calculations_[size_t(i)]->Type() == type;
+    };
+    int next = ofType(index - 1) ? index - 1 : index;
+    if (!ofType(next)) {
+        next = 0;
+        while (next < Count() && !ofType(next))
+            ++next;
+        if (next == Count())
+            return nullptr;
+    }
+    RCalculation* neighbour = At(next);
+    neighbour->SetCurrent(true);
+    CurrentIndex = next;
+    return neighbour;
+}
+
+void RWorksheet::Select(RCalculation* calculation) {
+    for (const auto& other : calculations_) {
+        if (other->Type() == calculation->Type() && other.get() != calculation)
+            other->SetCurrent(false);
+    }
+    calculation->SetCurrent(true);
+    CurrentIndex = IndexOf(calculation);
+}
+
+bool RWorksheet::KeepOneCurrentPerType() {
+    bool changed = false;
+    for (int type = 1; type <= CalcTypeCount; ++type) {
+        int keep = FindSelected(type);
+        for (int i = 0; i < Count(); ++i) {
+            RCalculation& calculation = *At(i);
+            if (calculation.Type() != type)
+                continue;
+            if (keep < 0)
+                keep = i;
+            if (calculation.Current() != (i == keep)) {
+                calculation.SetCurrent(i == keep);
+                changed = true;
+            }
+        }
+    }
+    return changed;
+}

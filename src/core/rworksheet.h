@@ -58,6 +58,24 @@ public:
     void Insert(int position, std::unique_ptr<RCalculation> calculation);
     std::unique_ptr<RCalculation> Remove(int position);
 
+    // What the user does to the calculations of a type. Of the calculations
+    // of one type exactly one is current: the one shown when the type is
+    // chosen.
+    // Adds a calculation directly after `current`, whose type it has, and
+    // makes it the current one of the type in its place. Marks the change.
+    RCalculation* AddAfter(RCalculation* current, std::unique_ptr<RCalculation> calculation);
+    // Destroys the calculation. Its neighbour of the same type takes its
+    // place as the current one and becomes CurrentIndex: the one before it,
+    // else the one now standing in its place, else (in a worksheet read from
+    // a file that does not keep a type together) the first of the type;
+    // nullptr when none is left. Marks the change.
+    RCalculation* RemoveAndSelectNeighbour(RCalculation* calculation);
+    // Makes the calculation the current one of its type and CurrentIndex.
+    void Select(RCalculation* calculation);
+    // Exactly one current calculation per type: the first flagged one, else
+    // the first of the type. Returns whether any flag changed.
+    bool KeepOneCurrentPerType();
+
 private:
     void AppendDefault(const CalculatorCatalog& catalog, int type);
 

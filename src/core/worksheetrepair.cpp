@@ -5,7 +5,8 @@
 
 namespace {
 
-bool CompleteFields(RCalculation& calculation, const CalculatorCatalog& catalog) {
+bool CompleteFields(RCalculation& calculation, const CalcTypeInfo& info,
+                    const CalculatorCatalog& catalog) {
     RCalculation fresh;
     catalog.InitCalculation(calculation.Type(), fresh);
     bool changed = false;
@@ -14,14 +15,14 @@ bool CompleteFields(RCalculation& calculation, const CalculatorCatalog& catalog)
         const RField& wanted = fresh.Field(i);
         if (i >= int(fields.size())) {
             fields.push_back(wanted);
-            changed = true;
+        } else if (FieldFits(fields[size_t(i)], info.fields[size_t(i)])) {
+            continue;
         } else if (fields[size_t(i)].unitKind != wanted.unitKind) {
             fields[size_t(i)] = wanted;
-            changed = true;
-        } else if (fields[size_t(i)].solutions.size() < wanted.solutions.size()) {
+        } else {
             fields[size_t(i)].solutions.resize(wanted.solutions.size());
-            changed = true;
         }
+        changed = true;
     }
     return changed;
 }
@@ -36,35 +37,20 @@ bool RepairWorksheet(RWorksheet& worksheet, const CalculatorCatalog& catalog) {
     }
     for (int i = 0; i < worksheet.Count(); ++i) {
         RCalculation& calculation = *worksheet.At(i);
-        if (FindCalcType(calculation.Type()))
-            changed |= CompleteFields(calculation, catalog);
+        if (const CalcTypeInfo* info = FindCalcType(calculation.Type()))
+            changed |= CompleteFields(calculation, *info, catalog);
     }
     for (int type = 1; type <= CalcTypeCount; ++type) {
-        if (worksheet.CountOfType(type) == 0) {
-            auto calculation = std::make_unique<RCalculation>();
-            calculation->SetName(worksheet.ProposeName(catalog.GetTypeName(type)));
-            catalog.InitCalculation(type, *calculation);
-            calculation->SetCurrent(true);
-            worksheet.Insert(worksheet.Count(), std::move(calculation));
-            changed = true;
-        } else {
-            // Exactly one current calculation per type, or the tab shown as
-            // chosen would not be the calculation shown: the first flagged
-            // one, else the first of the type.
-            int keep = worksheet.FindSelected(type);
-            for (int i = 0; i < worksheet.Count(); ++i) {
-                RCalculation& calculation = *worksheet.At(i);
-                if (calculation.Type() != type)
-                    continue;
-                if (keep < 0)
-                    keep = i;
-                const bool current = i == keep;
-                if (calculation.Current() != current) {
-                    calculation.SetCurrent(current);
-                    changed = true;
-                }
-            }
-        }
+        if (worksheet.CountOfType(type) > 0)
+            continue;
+        auto calculation = std::make_unique<RCalculation>();
+        calculation->SetName(worksheet.ProposeName(catalog.GetTypeName(type)));
+        catalog.InitCalculation(type, *calculation);
+        calculation->SetCurrent(true);
+        worksheet.Insert(worksheet.Count(), std::move(calculation));
+        changed = true;
     }
-    return changed;
+    // Exactly one current calculation per type, or the tab shown as chosen
+    // would not be the calculation shown.
+    return worksheet.KeepOneCurrentPerType() || changed;
 }

@@ -8,6 +8,9 @@
 #include <QBuffer>
 #include <QtTest>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 RField Field(const QString& text, const QString& imag = QString(), int unitIndex = 0,
@@ -40,6 +43,11 @@ private slots:
     void format_data();
     void format();
     void setValues();
+    void storeResult_data();
+    void storeResult();
+    void changeUnit_data();
+    void changeUnit();
+    void storeSolutionsAllOrNothing();
     void complexArithmetic();
     void recordLayout();
     void solutionsReadInOrder();
@@ -290,6 +298,73 @@ void TestRField::currentByteAndReservedSurvive() {
     out.seek(0);
     calculation.Write(writer);
     QCOMPARE(again.at(9), char(1));
+}
+
+void TestRField::storeResult_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("unit"); // -1 keeps the field's
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QString>("text"); // afterwards, of a capacitance in uF
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("in its unit") << 3e-6 << -1 << true << "3";
+    QTest::newRow("in another unit") << 3e-6 << 0 << true << "3000000";
+    QTest::newRow("no number") << inf << -1 << false << "old";
+    QTest::newRow("beyond the unit") << 1e300 << 0 << false << "old";
+}
+
+void TestRField::storeResult() {
+    QFETCH(double, value);
+    QFETCH(int, unit);
+    QFETCH(bool, stored);
+    QFETCH(QString, text);
+    RField field = Field(QStringLiteral("old"), QString(), 1, 1);
+    QCOMPARE(field.StoreResult(Complex(value), unit), stored);
+    QCOMPARE(field.text, text);
+    QCOMPARE(field.unitIndex, stored && unit >= 0 ? unit : 1);
+}
+
+void TestRField::changeUnit_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("imag");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QString>("after"); // "text|imag|unit index"
+    QTest::newRow("1500 ohms in K") << "1500"
+                                    << "-3000" << 1 << true << "1.5|-3|1";
+    QTest::newRow("the unit it has") << "1e3"
+                                     << "" << 0 << false << "1e3||0";
+    QTest::newRow("no number moves the unit only") << "abc"
+                                                   << "" << 2 << true << "abc||2";
+}
+
+void TestRField::changeUnit() {
+    QFETCH(QString, text);
+    QFETCH(QString, imag);
+    QFETCH(int, unit);
+    QFETCH(bool, changed);
+    QFETCH(QString, after);
+    RField field = Field(text, imag);
+    QCOMPARE(field.ChangeUnit(unit), changed);
+    QCOMPARE(field.text + u'|' + field.imagText + u'|' + QString::number(field.unitIndex), after);
+    // A capacitance of 1e300 F cannot be written in pF: it keeps its unit.
+    RField farads = Field(QStringLiteral("1e300"), QString(), 2, 1);
+    QVERIFY(!farads.ChangeUnit(0));
+    QCOMPARE(farads.text + QString::number(farads.unitIndex), QStringLiteral("1e3002"));
+}
+
+// Alternative answers are stored whole or not at all.
+void TestRField::storeSolutionsAllOrNothing() {
+    RCalculation calculation;
+    calculation.Fields() = {Field("1"), Field("2", QString(), 1)};
+    QVERIFY(!calculation.StoreSolutions(
+        {0, 1}, {{Complex(1), Complex(2)}, {Complex(3), Complex(std::nan(""))}}));
+    QCOMPARE(calculation.Field(0).text + calculation.Field(1).text, QStringLiteral("12"));
+    QVERIFY(calculation.Field(0).solutions.empty());
+    QCOMPARE(calculation.Solution(), -1);
+    QVERIFY(calculation.StoreSolutions({1}, {{Complex(5000)}, {Complex(7)}}));
+    QCOMPARE(calculation.Field(1).text, QStringLiteral("5"));
+    QCOMPARE(calculation.Field(1).solutions[1].text, QStringLiteral("7"));
+    QCOMPARE(calculation.Solution(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestRField)

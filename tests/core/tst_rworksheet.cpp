@@ -58,6 +58,10 @@ private slots:
     void defaultWorksheet();
     void lookups();
     void insertAndRemove();
+    void addAfterTheCurrent();
+    void removeSelectsTheNeighbour_data();
+    void removeSelectsTheNeighbour();
+    void selectAndOneCurrentPerType();
 
 private:
     QString Path(const QString& name) const { return dir_.filePath(name); }
@@ -408,6 +412,74 @@ void TestRWorksheet::insertAndRemove() {
     worksheet.Clear();
     QCOMPARE(worksheet.Count(), 0);
     QCOMPARE(worksheet.CurrentIndex, -1);
+}
+
+void TestRWorksheet::addAfterTheCurrent() {
+    RWorksheet worksheet;
+    worksheet.CreateDefault(*catalog_);
+    worksheet.CurrentIndex = 5;
+    RCalculation* first = worksheet.At(2);
+    auto calculation = std::make_unique<RCalculation>();
+    calculation->SetType(3);
+    RCalculation* added = worksheet.AddAfter(first, std::move(calculation));
+    QCOMPARE(worksheet.IndexOf(added), 3);
+    QVERIFY(added->Current());
+    QVERIFY(!first->Current());
+    QVERIFY(worksheet.Modified);
+    QCOMPARE(worksheet.CurrentIndex, 5); // left for the main window to set
+}
+
+void TestRWorksheet::removeSelectsTheNeighbour_data() {
+    QTest::addColumn<QList<int>>("types"); // of the calculations, in order
+    QTest::addColumn<int>("removed");
+    QTest::addColumn<int>("selected"); // its index afterwards, -1 none
+    QTest::newRow("the first: the next") << QList<int>{1, 3, 3, 3} << 1 << 1;
+    QTest::newRow("a later one: the one before") << QList<int>{1, 3, 3, 3} << 3 << 2;
+    QTest::newRow("type apart: the first of it") << QList<int>{3, 1, 3} << 2 << 0;
+    QTest::newRow("the last of its type") << QList<int>{1, 3} << 1 << -1;
+}
+
+void TestRWorksheet::removeSelectsTheNeighbour() {
+    QFETCH(QList<int>, types);
+    QFETCH(int, removed);
+    QFETCH(int, selected);
+    RWorksheet worksheet;
+    for (int type : types) {
+        auto calculation = std::make_unique<RCalculation>();
+        calculation->SetType(type);
+        worksheet.Insert(worksheet.Count(), std::move(calculation));
+    }
+    RCalculation* neighbour = worksheet.RemoveAndSelectNeighbour(worksheet.At(removed));
+    QCOMPARE(worksheet.Count(), types.size() - 1);
+    QCOMPARE(worksheet.IndexOf(neighbour), selected);
+    if (neighbour) {
+        QVERIFY(neighbour->Current());
+        QCOMPARE(worksheet.CurrentIndex, selected);
+    }
+    QVERIFY(worksheet.Modified);
+}
+
+void TestRWorksheet::selectAndOneCurrentPerType() {
+    RWorksheet worksheet;
+    for (int type : {2, 2, 2, 5}) {
+        auto calculation = std::make_unique<RCalculation>();
+        calculation->SetType(type);
+        calculation->SetCurrent(true);
+        worksheet.Insert(worksheet.Count(), std::move(calculation));
+    }
+    worksheet.Select(worksheet.At(1));
+    QCOMPARE(worksheet.CurrentIndex, 1);
+    QCOMPARE(worksheet.FindSelected(2), 1);
+    QVERIFY(!worksheet.At(0)->Current() && !worksheet.At(2)->Current());
+    QVERIFY(worksheet.At(3)->Current());
+    QVERIFY(!worksheet.KeepOneCurrentPerType());
+    worksheet.At(1)->SetCurrent(false);
+    worksheet.At(2)->SetCurrent(true);
+    worksheet.At(3)->SetCurrent(false);
+    QVERIFY(worksheet.KeepOneCurrentPerType());
+    QCOMPARE(worksheet.FindSelected(2), 2);
+    QVERIFY(worksheet.At(3)->Current());
+    QVERIFY(!worksheet.Modified);
 }
 
 QTEST_GUILESS_MAIN(TestRWorksheet)

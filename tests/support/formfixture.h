@@ -19,13 +19,15 @@
 #include <memory>
 
 // A calculator form on its own: a worksheet with one calculation of the
-// form's type, the configuration, and the form showing that calculation in
-// a visible panel. Messages are recorded. FormFixture<> fixture(type) holds
-// the form of a type number, for a test over several types.
+// type, the configuration, and the form showing that calculation in a
+// visible panel. Messages are recorded. FormFixture<> fixture(type) holds the
+// form of a type number as a TFormProblem, FormFixture<TFormLNetwork>
+// fixture(7) as the class that draws it.
 template <typename Form = TFormProblem> class FormFixture {
 public:
-    FormFixture() { Start(new Form(Context())); }
-    explicit FormFixture(int type) { Start(CreateCalculatorForm(type, Context())); }
+    explicit FormFixture(int type) {
+        Start(qobject_cast<Form*>(CreateCalculatorForm(type, Context())));
+    }
     ~FormFixture() {
         context.calculation = nullptr;
         form.reset();

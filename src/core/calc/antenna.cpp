@@ -1,7 +1,5 @@
 #include "core/calc/antenna.h"
 
-#include "core/calc/numbertext.h"
-
 #include <cmath>
 
 namespace {
@@ -12,12 +10,12 @@ constexpr double LowestSwr = 1.2;
 constexpr double HighestQ = 500.0;
 constexpr double LowestQ = 0.2;
 
-AntennaOutcome Advice(int kind, const QString& first, const QString& second) {
+AntennaOutcome Advice(int kind, double r = 0.0, double x1 = 0.0) {
     AntennaOutcome outcome;
     outcome.kind = AntennaOutcome::Kind::Advice;
     outcome.advice = kind;
-    outcome.first = first;
-    outcome.second = second;
+    outcome.r = r;
+    outcome.x1 = x1;
     return outcome;
 }
 
@@ -48,12 +46,12 @@ double AddedReactance(int configuration, double magnitude) {
     }
 }
 
-AntennaOutcome SolveAntenna(const AntennaReading& reading, int precision) {
+AntennaOutcome SolveAntenna(const AntennaReading& reading) {
     const double s = reading.swr;
     if (s > HighestSwr)
-        return Advice(AdviceSwrTooHigh, reading.swrText, QString());
+        return Advice(AdviceSwrTooHigh);
     if (s < LowestSwr)
-        return Advice(AdviceSwrTooLow, reading.swrText, QString());
+        return Advice(AdviceSwrTooLow);
 
     // The total series resistance seen by the analyser, and what is left
     // once the added resistor is taken away.
@@ -74,11 +72,9 @@ AntennaOutcome SolveAntenna(const AntennaReading& reading, int precision) {
     if (x1 != 0.0) {
         const double q = std::abs(r / x1);
         if (q > HighestQ)
-            return Advice(AdviceReactanceTooSmall, FormatGeneral(r, precision, 2),
-                          FormatGeneral(x1, precision, 2));
+            return Advice(AdviceReactanceTooSmall, r, x1);
         if (q < LowestQ)
-            return Advice(AdviceReactanceTooLarge, FormatGeneral(r, precision, 2),
-                          FormatGeneral(x1, precision, 2));
+            return Advice(AdviceReactanceTooLarge, r, x1);
     }
     // An added resistor larger than the total leaves a negative resistance:
     // the reading and the added circuit do not belong together.
@@ -92,54 +88,28 @@ AntennaOutcome SolveAntenna(const AntennaReading& reading, int precision) {
     return outcome;
 }
 
-AdviceText AntennaAdviceText(int kind, const QString& first, const QString& second) {
-    AdviceText text;
-    QString title;
-    switch (kind) {
-    case AdviceSwrTooHigh:
-        title = QStringLiteral("SWR too high.");
-        text.equation = first + QStringLiteral(" > 5.0");
-        text.advice = QStringLiteral(
-            "Without changing the frequency add a capacitor with short leads between the output "
-            "of the RF1 and the antenna until the SWR drops to below 5, but not below 1.5. If "
-            "this is not possible remove the capacitor and try a coil in its place. In extreme "
-            "cases add both a series resistor and either a capacitor or a coil.");
-        break;
-    case AdviceSwrTooLow:
-        title = QStringLiteral("SWR too low.");
-        text.equation = first + QStringLiteral(" < 1.2");
-        text.advice = QStringLiteral(
-            "Without changing the frequency add a resistor with short leads between the output "
-            "of the RF1 and the antenna until the SWR rises to approximately 1.5. Do not go "
-            "above 5.0. In extreme cases add both a series resistor and a capacitor or a coil.");
-        break;
-    case AdviceReactanceTooSmall:
-        title = QStringLiteral("Impedance is not accurate.");
-        text.equation = QStringLiteral("| ") + first + QStringLiteral(" / ") + second +
-                        QStringLiteral(" | > 500");
-        text.advice = QStringLiteral(
-            "Without changing the frequency add a capacitor with short leads between the output "
-            "of the RF1 and the antenna. Keep the SWR between 1.2 and 5. Experiment until there "
-            "are no warnings. If this is not possible remove the capacitor and try a coil in its "
-            "place. In extreme cases if you are also using a series resistor try decreasing its "
-            "value but watch the SWR.");
-        break;
-    case AdviceReactanceTooLarge:
-        title = QStringLiteral("Impedance is not accurate.");
-        text.equation = QStringLiteral("| ") + first + QStringLiteral(" / ") + second +
-                        QStringLiteral(" | < 0.2");
-        text.advice = QStringLiteral(
-            "Without changing the frequency add a resistor with short leads between the output "
-            "of the RF1 and the antenna. Keep the SWR between 1.2 and 5. Experiment until there "
-            "are no warnings.");
-        break;
-    default:
+SolverOutcome SolveAntennaImpedance(const SolverInput& input) {
+    AntennaReading reading;
+    reading.z = input.values[1].re;
+    reading.swr = input.values[2].re;
+    reading.addedResistance = input.values[3].re;
+    reading.addedReactance = AddedReactance(input.configuration, input.values[4].re);
+    const AntennaOutcome outcome = SolveAntenna(reading);
+    switch (outcome.kind) {
+    case AntennaOutcome::Kind::Failure:
+        return FailedWith(outcome.message);
+    case AntennaOutcome::Kind::Advice: {
+        SolverOutcome advice;
+        advice.kind = SolverOutcome::Kind::Advice;
+        advice.advice = outcome.advice;
+        advice.quoted = {outcome.r, outcome.x1};
+        return advice;
+    }
+    case AntennaOutcome::Kind::Solutions:
         break;
     }
-    text.titleLine = QStringLiteral("WARNING: ") + title;
-    return text;
-}
-
-QString AdviceDismissText() {
-    return QStringLiteral("(Click anywhere to dismiss this message.)");
+    SolverOutcome solved;
+    solved.kind = SolverOutcome::Kind::Solved;
+    solved.solutions = {{outcome.solution1}, {outcome.solution2}};
+    return solved;
 }

@@ -2,6 +2,7 @@
 
 #include "core/calc/complexvalue.h"
 #include "core/calc/solved.h"
+#include "core/calc/solver.h"
 
 #include <QString>
 
@@ -26,7 +27,7 @@ bool HasAddedCircuit(int configuration);
 // a coil's positive; 0 without an added circuit.
 double AddedReactance(int configuration, double magnitude);
 
-// The kinds of advice; their texts are AdviceText's.
+// The kinds of advice; their texts are AntennaAdviceText's (core/text).
 enum AdviceKind : int {
     AdviceNone = 0,
     AdviceSwrTooHigh = 1,
@@ -38,7 +39,6 @@ enum AdviceKind : int {
 struct AntennaReading {
     double z = 0.0; // |Z| in ohms
     double swr = 0.0;
-    QString swrText;              // the SWR as the form displays it; quoted by the advice
     double addedResistance = 0.0; // Ra in ohms
     double addedReactance = 0.0;  // Xa in ohms, signed
 };
@@ -49,21 +49,17 @@ struct AntennaOutcome {
     Complex solution1; // R + jX1, in ohms
     Complex solution2; // R + jX2
     int advice = AdviceNone;
-    QString first; // the advice's two texts: the SWR, or R and X1
-    QString second;
+    // R and X1 in ohms, which the advice on an inaccurate impedance quotes.
+    double r = 0.0;
+    double x1 = 0.0;
     QString message; // the status bar text of a failure
 };
 
-// The antenna's impedance, or the advice, or the failure. R and X1 in the
-// advice are written as the form displays numbers, at the given precision.
-AntennaOutcome SolveAntenna(const AntennaReading& reading, int precision);
+// The antenna's impedance, or the advice, or the failure.
+AntennaOutcome SolveAntenna(const AntennaReading& reading);
 
-// What the advice window shows for a kind, given the advice's two texts.
-// An unknown kind has an empty title, equation and advice.
-struct AdviceText {
-    QString titleLine; // "WARNING: " and the title
-    QString equation;
-    QString advice;
-};
-AdviceText AntennaAdviceText(int kind, const QString& first, const QString& second);
-QString AdviceDismissText();
+// The solver: it reads the frequency (which the readings do not depend on),
+// |Z| and the SWR (OffScaleReading where off scale), and with an added
+// circuit its resistance and the size of its reactance; it writes the
+// impedance as two solutions, or gives advice quoting R and X1.
+SolverOutcome SolveAntennaImpedance(const SolverInput& input);

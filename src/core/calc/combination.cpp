@@ -32,3 +32,46 @@ Solved CombinationPart(CombinationRule rule, const Complex& combined, const Comp
 int CombinedUnit(CombinationRule rule, int unitA, int unitB) {
     return rule == CombinationRule::Reciprocal ? std::min(unitA, unitB) : std::max(unitA, unitB);
 }
+
+namespace {
+
+CombinationRule RuleOf(int configuration, bool parallelAdds) {
+    const bool series = configuration != 0;
+    return series != parallelAdds ? CombinationRule::Additive : CombinationRule::Reciprocal;
+}
+
+SolverOutcome Combined(const SolverInput& input, bool parallelAdds) {
+    const CombinationRule rule = RuleOf(input.configuration, parallelAdds);
+    const QString bothZero = QStringLiteral("Error: ") + input.names[0] + QStringLiteral(" and ") +
+                             input.names[1] + QStringLiteral(" are both zero.");
+    return SolvedAs(Combine(rule, input.values[0], input.values[1], bothZero),
+                    CombinedUnit(rule, input.units[0], input.units[1]));
+}
+
+SolverOutcome Part(const SolverInput& input, bool parallelAdds, PartSign sign) {
+    const CombinationRule rule = RuleOf(input.configuration, parallelAdds);
+    return SolvedAs(CombinationPart(rule, input.values[0], input.values[1], sign),
+                    CombinedUnit(rule, input.units[0], input.units[1]));
+}
+
+} // namespace
+
+SolverOutcome SolveCombination(const SolverInput& input) {
+    return Combined(input, false);
+}
+
+SolverOutcome SolveCapacitorCombination(const SolverInput& input) {
+    return Combined(input, true);
+}
+
+SolverOutcome SolveComponentPart(const SolverInput& input) {
+    return Part(input, false, PartSign::NotNegative);
+}
+
+SolverOutcome SolveCapacitorPart(const SolverInput& input) {
+    return Part(input, true, PartSign::NotNegative);
+}
+
+SolverOutcome SolveImpedancePart(const SolverInput& input) {
+    return Part(input, false, PartSign::Any);
+}

@@ -32,3 +32,22 @@ Solved MetricToUs(Converter converter, double metric) {
     const CrossFactor& factor = FactorOf(converter);
     return Success(metric * (factor.usPerMetric ? factor.k : factor.reciprocal));
 }
+
+template <Converter converter> SolverOutcome SolveUsToMetric(const SolverInput& input) {
+    return SolvedAs(UsToMetric(converter, input.values[0].re));
+}
+
+template <Converter converter> SolverOutcome SolveMetricToUs(const SolverInput& input) {
+    return SolvedAs(MetricToUs(converter, input.values[0].re));
+}
+
+template SolverOutcome SolveUsToMetric<Converter::Length>(const SolverInput&);
+template SolverOutcome SolveMetricToUs<Converter::Length>(const SolverInput&);
+template SolverOutcome SolveUsToMetric<Converter::Area>(const SolverInput&);
+template SolverOutcome SolveMetricToUs<Converter::Area>(const SolverInput&);
+template SolverOutcome SolveUsToMetric<Converter::DryVolume>(const SolverInput&);
+template SolverOutcome SolveMetricToUs<Converter::DryVolume>(const SolverInput&);
+template SolverOutcome SolveUsToMetric<Converter::FluidVolume>(const SolverInput&);
+template SolverOutcome SolveMetricToUs<Converter::FluidVolume>(const SolverInput&);
+template SolverOutcome SolveUsToMetric<Converter::Weight>(const SolverInput&);
+template SolverOutcome SolveMetricToUs<Converter::Weight>(const SolverInput&);

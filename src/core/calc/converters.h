@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calc/solved.h"
+#include "core/calc/solver.h"
 
 // The five conversions between US customary and metric quantities. Values
 // are in the base units of their side (foot and metre, square foot and
@@ -25,3 +26,7 @@ const CrossFactor& FactorOf(Converter converter);
 // "Error: No solution.".
 Solved UsToMetric(Converter converter, double us);
 Solved MetricToUs(Converter converter, double metric);
+
+// The solvers: each reads the side typed into and writes the other.
+template <Converter converter> SolverOutcome SolveUsToMetric(const SolverInput& input);
+template <Converter converter> SolverOutcome SolveMetricToUs(const SolverInput& input);

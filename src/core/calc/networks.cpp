@@ -126,3 +126,34 @@ Solved TNetworkZin(const Complex& zout, const Complex& z1, const Complex& z2, co
     return Plus(z1,
                 Parallel(z3 + zout, z2, QStringLiteral("Error: Z3, Z2, and Zout are all zero.")));
 }
+
+namespace {
+
+LNetworkType LTypeOf(int configuration) {
+    return configuration == 0 ? LNetworkType::Z1InSeries : LNetworkType::Z1InParallel;
+}
+
+} // namespace
+
+SolverOutcome SolveLNetworkZout(const SolverInput& input) {
+    const std::vector<Complex>& v = input.values;
+    return SolvedAs(LNetworkZout(LTypeOf(input.configuration), v[0], v[1], v[2]));
+}
+
+SolverOutcome SolveLNetworkZin(const SolverInput& input) {
+    const std::vector<Complex>& v = input.values;
+    return SolvedAs(LNetworkZin(LTypeOf(input.configuration), v[0], v[1], v[2]));
+}
+
+SolverOutcome SolveLNetworkDesign(const SolverInput& input) {
+    const LNetworkDesign design =
+        DesignLNetwork(LTypeOf(input.configuration), input.values[1], input.values[0]);
+    if (!design.ok)
+        return FailedWith(design.message, design.emptiesElements);
+    SolverOutcome outcome;
+    outcome.kind = SolverOutcome::Kind::Solved;
+    for (int solution = 0; solution < 2; ++solution)
+        outcome.solutions.push_back(
+            {Complex(0, design.x1[solution]), Complex(0, design.x2[solution])});
+    return outcome;
+}

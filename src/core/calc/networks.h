@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calc/solved.h"
+#include "core/calc/solver.h"
 
 // Matching networks between an input port (Zin) and an output port (Zout).
 // Every value is a complex impedance in ohms.
@@ -34,3 +35,11 @@ Solved PiNetworkZin(const Complex& zout, const Complex& z1, const Complex& z2, c
 // A T network: Z1 in series at the input, Z2 to ground, Z3 in series at the output.
 Solved TNetworkZout(const Complex& zin, const Complex& z1, const Complex& z2, const Complex& z3);
 Solved TNetworkZin(const Complex& zout, const Complex& z1, const Complex& z2, const Complex& z3);
+
+// The L network's solvers (configuration 0 puts Z1 in series): Zout reads
+// Zin, Z1, Z2; Zin reads Zout, Z1, Z2. The design reads Zout, then Zin, and
+// writes Z1 and Z2 as two solutions; a design that finds no network of the
+// type empties them.
+SolverOutcome SolveLNetworkZout(const SolverInput& input);
+SolverOutcome SolveLNetworkZin(const SolverInput& input);
+SolverOutcome SolveLNetworkDesign(const SolverInput& input);

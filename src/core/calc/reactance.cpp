@@ -33,3 +33,16 @@ Solved ElementOfReactance(Reactor reactor, double reactance, double frequency) {
         return Success(Complex(inductance));
     return PositiveResult(inductance);
 }
+
+template <Reactor reactor> SolverOutcome SolveReactance(const SolverInput& input) {
+    return SolvedAs(ReactanceOf(reactor, input.values[0].re, input.values[1].re));
+}
+
+template <Reactor reactor> SolverOutcome SolveReactor(const SolverInput& input) {
+    return SolvedAs(ElementOfReactance(reactor, input.values[1].re, input.values[0].re));
+}
+
+template SolverOutcome SolveReactance<Reactor::Capacitor>(const SolverInput&);
+template SolverOutcome SolveReactance<Reactor::Inductor>(const SolverInput&);
+template SolverOutcome SolveReactor<Reactor::Capacitor>(const SolverInput&);
+template SolverOutcome SolveReactor<Reactor::Inductor>(const SolverInput&);

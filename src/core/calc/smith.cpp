@@ -205,22 +205,6 @@ ChartReading ChartReadingOf(const Complex& z, double z0) {
                         ReturnLossOf(magnitude)};
 }
 
-QString ChartReadingText(const ChartReading& reading, int precision) {
-    const auto number = [precision](double v) {
-        if (std::isinf(v))
-            return QString(v > 0 ? QStringLiteral("\u221E") : QStringLiteral("-\u221E"));
-        return FormatGeneral(v, precision, 2);
-    };
-    QString z = QStringLiteral("\u221E");
-    if (IsFinite(reading.z))
-        z = number(reading.z.re) +
-            (reading.z.im < 0 ? QStringLiteral(" - j") : QStringLiteral(" + j")) +
-            number(std::abs(reading.z.im)) + QStringLiteral(" \u03A9");
-    return QStringLiteral("Z = ") + z + QStringLiteral(", \u0393 = ") + number(reading.magnitude) +
-           QStringLiteral(" \u2220 ") + number(reading.angle) + QStringLiteral("\u00B0, SWR = ") +
-           number(reading.swr);
-}
-
 QList<Complex> ElementPath(const Complex& before, const LadderStep& step, double z0) {
     const Complex first = ReflectionOf(before, z0);
     const bool series = step.placement == ElementPlacement::Series;

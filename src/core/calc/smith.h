@@ -53,10 +53,6 @@ struct ChartReading {
     double returnLoss = 0; // dB
 };
 ChartReading ChartReadingOf(const Complex& z, double z0);
-// "Z = 25 + j25 Ω, Γ = 0.4472 ∠ 116.6°, SWR = 2.618" with numbers in the
-// boxes' general format at the given precision (locale separator); an open
-// circuit reads "Z = ∞", an infinite SWR "SWR = ∞".
-QString ChartReadingText(const ChartReading& reading, int precision);
 
 // The points Γ an element traces as its value grows from zero, from Γ of
 // `before` to Γ of NodeAfter(before, step), both exactly: a series element

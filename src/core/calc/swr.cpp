@@ -1,7 +1,5 @@
 #include "core/calc/swr.h"
 
-#include "core/calc/numbertext.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -51,27 +49,6 @@ std::optional<SwrReading> ReadingOfSwr(double swr) {
     return reading;
 }
 
-namespace {
-
-QString Decibels(double value, int decimals) {
-    if (std::isinf(value))
-        return QStringLiteral("\u221E dB");
-    QString text = QString::number(value, 'f', decimals);
-    if (text.contains(u'.')) {
-        while (text.endsWith(u'0'))
-            text.chop(1);
-        if (text.endsWith(u'.'))
-            text.chop(1);
-    }
-    text.replace(u'.', DecimalSeparator());
-    return text + QStringLiteral(" dB");
-}
-
-} // namespace
-
-QString ReadingText(const SwrReading& reading, int precision) {
-    const int decimals = std::max(0, precision - 2);
-    return QStringLiteral("|\u0393| ") + FormatGeneral(reading.reflection, precision, 2) +
-           QStringLiteral("  Return loss ") + Decibels(reading.returnLoss, decimals) +
-           QStringLiteral("  Mismatch loss ") + Decibels(reading.mismatchLoss, decimals);
+SolverOutcome SolveSwr(const SolverInput& input) {
+    return SolvedAs(SwrOf(input.values[0], input.values[1].re).swr);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calc/solved.h"
+#include "core/calc/solver.h"
 
 #include <QString>
 
@@ -31,9 +32,5 @@ SwrSolved SwrOf(const Complex& load, double lineImpedance);
 // load and line give.
 std::optional<SwrReading> ReadingOfSwr(double swr);
 
-// "|Γ| 0.3333  Return loss 9.54 dB  Mismatch loss 0.51 dB" at the display
-// precision: |Γ| with that many significant digits as the boxes show their
-// values, the decibels with two decimals fewer than the precision (at least
-// none), since a level is read to a fixed step of a dB rather than to
-// significant digits. An infinite return loss reads "∞ dB".
-QString ReadingText(const SwrReading& reading, int precision);
+// The solver: the SWR reads the load, then the line impedance.
+SolverOutcome SolveSwr(const SolverInput& input);

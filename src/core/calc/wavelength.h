@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calc/solved.h"
+#include "core/calc/solver.h"
 
 #include <QString>
 
@@ -15,3 +16,9 @@ constexpr double DipoleConstant = 149.9;
 Solved LengthOfFrequency(double constant, double hertz);
 // A length of 0 has no frequency: "Error: Value for <lengthName> cannot be zero.".
 Solved FrequencyOfLength(double constant, double metres, const QString& lengthName);
+
+// The solvers: each reads the side typed into and writes the other; the
+// frequency of a length names the length by its name in messages.
+enum class LengthOf { Wave, Dipole };
+template <LengthOf length> SolverOutcome SolveLengthOfFrequency(const SolverInput& input);
+template <LengthOf length> SolverOutcome SolveFrequencyOfLength(const SolverInput& input);

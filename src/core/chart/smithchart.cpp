@@ -4,18 +4,13 @@
 #include "core/calc/numbertext.h"
 #include "core/calctypes.h"
 #include "core/rcalculation.h"
+#include "core/text/readingtexts.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int ImpedanceType = 4;
-constexpr int LNetworkTypeNumber = 7;
-constexpr int PiNetworkTypeNumber = 8;
-constexpr int TNetworkTypeNumber = 9;
-constexpr int SwrType = 10;
-constexpr int AntennaType = 20;
 constexpr int AntennaResult = 5;
 constexpr int UnknownZout = 0;
 constexpr int UnknownZin = 1;
@@ -23,21 +18,21 @@ constexpr int UnknownDesign = 2;
 
 // A quantity as its box holds it: nothing typed, a text that is no number,
 // or a value in ohms.
-struct Quantity {
+struct BoxValue {
     enum class State { Empty, Invalid, Value } state = State::Empty;
     Complex z;
 };
 
-Quantity Read(const RField& field) {
-    Quantity quantity;
+BoxValue Read(const RField& field) {
+    BoxValue quantity;
     if (field.text.trimmed().isEmpty() && field.imagText.trimmed().isEmpty())
         return quantity;
-    quantity.state = Quantity::State::Invalid;
+    quantity.state = BoxValue::State::Invalid;
     if (!IsNumber(field.text) || !IsNumber(field.imagText))
         return quantity;
     quantity.z = field.GetComplex();
     if (IsFinite(quantity.z))
-        quantity.state = Quantity::State::Value;
+        quantity.state = BoxValue::State::Value;
     return quantity;
 }
 
@@ -86,20 +81,20 @@ public:
 
     // The value of a field that must be given, or a note why there is none.
     bool Given(int field, Complex& z) {
-        const Quantity quantity = Read(calculation_.Field(field));
-        if (quantity.state == Quantity::State::Value) {
+        const BoxValue quantity = Read(calculation_.Field(field));
+        if (quantity.state == BoxValue::State::Value) {
             z = quantity.z;
             return true;
         }
-        if (quantity.state == Quantity::State::Invalid)
+        if (quantity.state == BoxValue::State::Invalid)
             Note(Label(field) + QStringLiteral(" is not a number."));
         return false;
     }
     // An element or a port as the network calculators read it: an empty
     // text counts as 0; a resistance must not be negative.
     bool NetworkValue(int field, Complex& z) {
-        const Quantity quantity = Read(calculation_.Field(field));
-        if (quantity.state == Quantity::State::Invalid) {
+        const BoxValue quantity = Read(calculation_.Field(field));
+        if (quantity.state == BoxValue::State::Invalid) {
             Note(Label(field) + QStringLiteral(" is not a number."));
             return false;
         }
@@ -199,14 +194,14 @@ NetworkElements ReadElements(ChartBuilder& builder, int count) {
 }
 
 // The chain of a network towards one of its ports.
-NodeChain NetworkChain(int type, const RCalculation& calculation, NetworkPort towards,
+NodeChain NetworkChain(FormLayout network, const RCalculation& calculation, NetworkPort towards,
                        const Complex& termination, const NetworkElements& e) {
-    if (type == LNetworkTypeNumber) {
+    if (network == FormLayout::LNetwork) {
         const auto shape = calculation.Configuration() == 0 ? LNetworkType::Z1InSeries
                                                             : LNetworkType::Z1InParallel;
         return LNetworkChain(shape, towards, termination, e.z[1], e.z[2]);
     }
-    if (type == PiNetworkTypeNumber)
+    if (network == FormLayout::PiNetwork)
         return PiNetworkChain(towards, termination, e.z[1], e.z[2], e.z[3]);
     return TNetworkChain(towards, termination, e.z[1], e.z[2], e.z[3]);
 }
@@ -216,8 +211,8 @@ void LNetworkDesignPaths(ChartBuilder& builder) {
     const RCalculation& calculation = builder.Calculation();
     Complex zin;
     Complex zout;
-    if (Read(calculation.Field(3)).state == Quantity::State::Empty ||
-        Read(calculation.Field(0)).state == Quantity::State::Empty ||
+    if (Read(calculation.Field(3)).state == BoxValue::State::Empty ||
+        Read(calculation.Field(0)).state == BoxValue::State::Empty ||
         !builder.NetworkValue(3, zout) || !builder.NetworkValue(0, zin))
         return;
     const auto shape =
@@ -240,26 +235,27 @@ void LNetworkDesignPaths(ChartBuilder& builder) {
 // terminates the network, to the port solved for.
 void NetworkPaths(ChartBuilder& builder) {
     const RCalculation& calculation = builder.Calculation();
-    const int type = calculation.Type();
+    const FormLayout network = FindCalcType(calculation.Type())->layout;
     const int unknown = calculation.Unknown();
-    if (type == LNetworkTypeNumber && unknown == UnknownDesign) {
+    if (network == FormLayout::LNetwork && unknown == UnknownDesign) {
         LNetworkDesignPaths(builder);
         return;
     }
     if (unknown != UnknownZout && unknown != UnknownZin)
         return;
-    const int elementCount = type == LNetworkTypeNumber ? 2 : 3;
+    const int elementCount = network == FormLayout::LNetwork ? 2 : 3;
     const int outputField = elementCount + 1;
     const int load = unknown == UnknownZin ? outputField : 0;
     const int end = unknown == UnknownZin ? 0 : outputField;
     Complex termination;
-    if (Read(calculation.Field(load)).state == Quantity::State::Empty ||
+    if (Read(calculation.Field(load)).state == BoxValue::State::Empty ||
         !builder.NetworkValue(load, termination))
         return;
     const NetworkElements elements = ReadElements(builder, elementCount);
     const NetworkPort towards = unknown == UnknownZin ? NetworkPort::Input : NetworkPort::Output;
-    const NodeChain chain =
-        elements.ok ? NetworkChain(type, calculation, towards, termination, elements) : NodeChain();
+    const NodeChain chain = elements.ok
+                                ? NetworkChain(network, calculation, towards, termination, elements)
+                                : NodeChain();
     if (!chain.ok) {
         // What there is: the load alone, and why.
         builder.Note(chain.message);
@@ -271,8 +267,8 @@ void NetworkPaths(ChartBuilder& builder) {
 }
 
 void SwrPoint(ChartBuilder& builder) {
-    const Quantity ro = Read(builder.Calculation().Field(1));
-    builder.UseOwnReference(ro.state == Quantity::State::Value ? ro.z.re : 0.0);
+    const BoxValue ro = Read(builder.Calculation().Field(1));
+    builder.UseOwnReference(ro.state == BoxValue::State::Value ? ro.z.re : 0.0);
     if (!IsChartReference(builder.Z0())) {
         builder.Note(QStringLiteral("Ro must be above 0 to draw the chart."));
         return;
@@ -301,8 +297,8 @@ void AntennaSolutions(ChartBuilder& builder) {
         if (k != shown)
             order << k;
     for (int k : order) {
-        const Quantity solution = Read(result.solutions[size_t(k)]);
-        if (solution.state != Quantity::State::Value)
+        const BoxValue solution = Read(result.solutions[size_t(k)]);
+        if (solution.state != BoxValue::State::Value)
             continue;
         const QString label = QStringLiteral("Solution %1").arg(k + 1);
         if (builder.AddPoint(label,
@@ -326,21 +322,27 @@ QString NothingYetText() {
 SmithChart ChartOfCalculation(const RCalculation& calculation, double z0, int precision) {
     SmithChart none;
     none.z0 = z0;
-    const int type = calculation.Type();
-    const bool plotted = type == ImpedanceType || type == LNetworkTypeNumber ||
-                         type == PiNetworkTypeNumber || type == TNetworkTypeNumber ||
-                         type == SwrType || type == AntennaType;
+    // What is plotted follows the drawing of the calculator: the impedance
+    // combination, the networks, the SWR and the antenna impedance.
+    const CalcTypeInfo* info = FindCalcType(calculation.Type());
+    const FormLayout layout = info ? info->layout : FormLayout::Resonance;
+    const bool impedances = info && layout == FormLayout::Combination &&
+                            info->fields.front().quantity == Quantity::Impedance;
+    const bool network = layout == FormLayout::LNetwork || layout == FormLayout::PiNetwork ||
+                         layout == FormLayout::TNetwork;
+    const bool plotted = impedances || network || layout == FormLayout::Swr ||
+                         layout == FormLayout::AntennaImpedance;
     // A calculation of a damaged file may lack its fields or their kinds.
     if (!plotted || !HasFieldsOfType(calculation))
         return none;
     ChartBuilder builder(calculation, z0, precision);
-    if (type == SwrType) {
+    if (layout == FormLayout::Swr) {
         SwrPoint(builder);
-    } else if (type == AntennaType) {
+    } else if (layout == FormLayout::AntennaImpedance) {
         AntennaSolutions(builder);
     } else if (!IsChartReference(z0)) {
         builder.Note(QStringLiteral("Z0 must be above 0."));
-    } else if (type == ImpedanceType) {
+    } else if (impedances) {
         ImpedancePoints(builder);
     } else {
         NetworkPaths(builder);

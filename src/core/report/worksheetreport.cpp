@@ -32,8 +32,8 @@ QString Visible(const QString& text) {
     return visible;
 }
 
-ReportQuantity Quantity(const QString& label, const RField& field, bool complex, int precision,
-                        const QString& role) {
+ReportQuantity QuantityOf(const QString& label, const RField& field, bool complex, int precision,
+                          const QString& role) {
     ReportQuantity quantity;
     quantity.label = label;
     quantity.real = Visible(field.FormatReal(precision));
@@ -67,8 +67,8 @@ ReportQuantity DesignFrequencyQuantity(const RCalculation& calculation, int prec
     field.text = frequency.text;
     field.unitKind = KindNumber(UnitKind::Frequency);
     field.unitIndex = frequency.unitIndex;
-    return Quantity(QStringLiteral("Design frequency"), field, false, precision,
-                    QStringLiteral("input"));
+    return QuantityOf(QStringLiteral("Design frequency"), field, false, precision,
+                      QStringLiteral("input"));
 }
 
 // The component line of a field's value, or of one of its solutions, under
@@ -95,11 +95,8 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
             ChartOfCalculation(calculation, DefaultChartReference, ChartPrecision(precision));
     const ComponentLines lines = ComponentLinesOf(calculation, series, precision);
 
-    // The fields the unknown writes; a calculator with one result always
-    // writes it, whatever the stored unknown says.
-    const UnknownSpec* unknown = info.unknowns.size() == 1
-                                     ? &info.unknowns.front()
-                                     : FindUnknown(info, calculation.Unknown());
+    // The fields the unknown writes.
+    const UnknownSpec* unknown = UnknownOf(info, calculation);
     const QString otherRole =
         info.unknowns.empty() ? QStringLiteral("value") : QStringLiteral("input");
     const int solution = calculation.Solution();
@@ -108,8 +105,8 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
         const RField& field = calculation.Field(i);
         const bool complex = info.fields[size_t(i)].complex;
         const QString label = FieldLabel(info, i, calculation.Configuration());
-        const bool result = unknown && std::find(unknown->fields.begin(), unknown->fields.end(),
-                                                 i) != unknown->fields.end();
+        const std::vector<int> written = unknown ? unknown->solve.writes : std::vector<int>();
+        const bool result = std::find(written.begin(), written.end(), i) != written.end();
         const QString role = result ? QStringLiteral("result") : otherRole;
         // While a solution is chosen the form shows it in the quantity's box,
         // and the alternatives are worth listing.
@@ -117,7 +114,7 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
         const int shownSolution = ShownSolution(calculation, i);
         const RField& shownField =
             shownSolution >= 0 ? field.solutions[size_t(shownSolution)] : field;
-        entry.quantities << Quantity(label, shownField, complex, precision, role);
+        entry.quantities << QuantityOf(label, shownField, complex, precision, role);
         // The parts list names a shown solution once, under its own label.
         AddLine(lines, i, shownSolution, entry.quantities.last(), entry.name, parts,
                 shownSolution < 0);
@@ -127,8 +124,8 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
             QString role = QStringLiteral("solution %1").arg(k + 1);
             if (k == solution)
                 role += QStringLiteral(" (shown)");
-            entry.quantities << Quantity(label + QStringLiteral(" (Solution %1)").arg(k + 1),
-                                         field.solutions[size_t(k)], complex, precision, role);
+            entry.quantities << QuantityOf(label + QStringLiteral(" (Solution %1)").arg(k + 1),
+                                           field.solutions[size_t(k)], complex, precision, role);
             AddLine(lines, i, k, entry.quantities.last(), entry.name, parts, true);
         }
     }
@@ -144,8 +141,9 @@ ReportCalculation DescribeForeign(const RCalculation& calculation, int precision
     entry.type = QStringLiteral("Unknown type %1").arg(calculation.Type());
     for (int i = 0; i < calculation.FieldCount(); ++i) {
         const RField& field = calculation.Field(i);
-        entry.quantities << Quantity(QStringLiteral("Field %1").arg(i + 1), field,
-                                     !field.imagText.isEmpty(), precision, QStringLiteral("input"));
+        entry.quantities << QuantityOf(QStringLiteral("Field %1").arg(i + 1), field,
+                                       !field.imagText.isEmpty(), precision,
+                                       QStringLiteral("input"));
     }
     return entry;
 }

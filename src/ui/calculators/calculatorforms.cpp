@@ -1,5 +1,6 @@
 #include "ui/calculators/calculatorforms.h"
 
+#include "core/calctypes.h"
 #include "ui/calculators/circuits/tformcombination.h"
 #include "ui/calculators/circuits/tformreactance.h"
 #include "ui/calculators/circuits/tformresonant.h"
@@ -12,48 +13,32 @@
 #include "ui/calculators/rf/tformswrcalc.h"
 
 TFormProblem* CreateCalculatorForm(int type, AppContext& context) {
-    switch (type) {
-    case 1:
-        return new TFormResistor(context);
-    case 2:
-        return new TFormCapacitor(context);
-    case 3:
-        return new TFormInductor(context);
-    case 4:
-        return new TFormImpedance(context);
-    case 5:
-        return new TFormReactanceC(context);
-    case 6:
-        return new TFormReactanceI(context);
-    case 7:
-        return new TFormLNetwork(context);
-    case 8:
-        return new TFormPiNetwork(context);
-    case 9:
-        return new TFormTNetwork(context);
-    case 10:
-        return new TFormSWRCalc(context);
-    case 11:
-        return new TFormConvLength(context);
-    case 12:
-        return new TFormConvArea(context);
-    case 13:
-        return new TFormConvVolDry(context);
-    case 14:
-        return new TFormConvVolFluid(context);
-    case 15:
-        return new TFormConvWeight(context);
-    case 16:
-        return new TFormWavelength(context);
-    case 17:
-        return new TFormDipole(context);
-    case 18:
-        return new TFormResonant(context);
-    case 19:
-        return new TFormAirCoil(context);
-    case 20:
-        return new TFormAntImpedance(context);
-    default:
+    const CalcTypeInfo* info = FindCalcType(type);
+    if (!info)
         return nullptr;
+    switch (info->layout) {
+    case FormLayout::Combination:
+        return new TFormCombination(context, type);
+    case FormLayout::Reactance:
+        return new TFormReactance(context, type);
+    case FormLayout::Resonance:
+        return new TFormResonant(context, type);
+    case FormLayout::LNetwork:
+        return new TFormLNetwork(context, type);
+    case FormLayout::PiNetwork:
+        return new TFormThreeElementNetwork(context, type, TFormThreeElementNetwork::Pi);
+    case FormLayout::TNetwork:
+        return new TFormThreeElementNetwork(context, type, TFormThreeElementNetwork::T);
+    case FormLayout::Swr:
+        return new TFormSWRCalc(context, type);
+    case FormLayout::Converter:
+        return new TFormConverter(context, type);
+    case FormLayout::FrequencyLength:
+        return new TFormFrequencyLength(context, type);
+    case FormLayout::AirCoil:
+        return new TFormAirCoil(context, type);
+    case FormLayout::AntennaImpedance:
+        return new TFormAntImpedance(context, type);
     }
+    return nullptr;
 }

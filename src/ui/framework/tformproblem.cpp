@@ -1,8 +1,7 @@
 #include "ui/framework/tformproblem.h"
 
-#include "core/calc/numbertext.h"
 #include "core/calctypes.h"
-#include "core/messages.h"
+#include "core/calculationsolver.h"
 #include "core/rcalculation.h"
 #include "core/rconfig.h"
 #include "core/rfield.h"
@@ -19,7 +18,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include <cmath>
 #include <functional>
 
 namespace {
@@ -167,23 +165,27 @@ void TFormProblem::SetModified() {
     context_.NotifyCalculationChanged();
 }
 
-std::vector<int> TFormProblem::UnknownFields() const {
+const SolveSpec* TFormProblem::CurrentSolve() const {
     const RCalculation* calculation = Calculation();
     const CalcTypeInfo* info = TypeInfo();
-    const UnknownSpec* unknown =
-        calculation && info ? FindUnknown(*info, calculation->Unknown()) : nullptr;
-    return unknown ? unknown->fields : std::vector<int>();
+    const UnknownSpec* unknown = calculation && info ? UnknownOf(*info, *calculation) : nullptr;
+    return unknown ? &unknown->solve : nullptr;
 }
 
-RField* TFormProblem::FirstUnknownField() const {
+RField* TFormProblem::GetUnknownField() const {
+    // Only a change of configuration asks for it, to empty the result.
     RCalculation* calculation = Calculation();
-    const std::vector<int> fields = UnknownFields();
-    if (fields.empty() || fields.front() >= calculation->FieldCount())
+    const CalcTypeInfo* info = TypeInfo();
+    if (!calculation || !info || info->configurations.empty())
         return nullptr;
-    return &calculation->Field(fields.front());
+    const UnknownSpec* unknown = UnknownOf(*info, *calculation);
+    if (!unknown || unknown->solve.writes.empty() ||
+        unknown->solve.writes.front() >= calculation->FieldCount())
+        return nullptr;
+    return &calculation->Field(unknown->solve.writes.front());
 }
 
-void TFormProblem::MarkUnknownFields() {
+void TFormProblem::ShowUnknown() {
     const RCalculation* calculation = Calculation();
     const CalcTypeInfo* info = TypeInfo();
     if (!calculation || !info)
@@ -192,11 +194,41 @@ void TFormProblem::MarkUnknownFields() {
     QList<int> marked;
     QList<int> others;
     for (int choice = 0; choice < int(info->unknowns.size()); ++choice) {
-        for (int field : info->unknowns[size_t(choice)].fields)
+        for (int field : info->unknowns[size_t(choice)].solve.writes)
             (choice == unknown ? marked : others) << field * 10 + 1 << field * 10 + 2;
     }
     MarkEdits(marked, others);
     CheckUnknownRadio(unknown);
+}
+
+void TFormProblem::Calculate() {
+    RCalculation* calculation = Calculation();
+    const SolveSpec* solve = CurrentSolve();
+    if (calculation && solve)
+        ShowResult(*solve, SolveCalculation(*calculation, *TypeInfo(), *solve));
+}
+
+void TFormProblem::ShowResult(const SolveSpec& solve, const SolveResult& result) {
+    RCalculation* calculation = Calculation();
+    switch (result.kind) {
+    case SolveResult::Kind::Nothing:
+    case SolveResult::Kind::Refused:
+        return;
+    case SolveResult::Kind::Advice:
+        ShowAdvice(result);
+        return;
+    case SolveResult::Kind::Stored:
+    case SolveResult::Kind::Emptied:
+        break;
+    }
+    // Several solutions are offered once stored. A design that shows the
+    // quantities first draws them as they are, as if no solution were chosen.
+    const bool several = result.solutions > 1;
+    for (int field : solve.writes)
+        ShowField(field, several && solve.showsQuantityFirst ? -1 : calculation->Solution());
+    if (several || result.kind == SolveResult::Kind::Emptied)
+        ShowSolutions();
+    SetModified();
 }
 
 void TFormProblem::MarkEdits(const QList<int>& unknownTags, const QList<int>& otherTags) {
@@ -223,10 +255,14 @@ void TFormProblem::MarkEdits(const QList<int>& unknownTags, const QList<int>& ot
 }
 
 void TFormProblem::ShowField(int fieldIndex) {
+    if (const RCalculation* calculation = Calculation())
+        ShowField(fieldIndex, calculation->Solution());
+}
+
+void TFormProblem::ShowField(int fieldIndex, int solution) {
     RCalculation* calculation = Calculation();
     if (!calculation || fieldIndex < 0 || fieldIndex >= calculation->FieldCount())
         return;
-    const int solution = calculation->Solution();
     const bool ofSolution =
         solution >= 0 && solution < int(calculation->Field(fieldIndex).solutions.size());
     shownSolutions_[fieldIndex] = ofSolution ? solution : -1;
@@ -361,27 +397,12 @@ void TFormProblem::RadioClick(int tag) {
     RField& field = *ShownField(index);
     if (unit == field.Unit())
         return;
-    // The same quantity in the new unit; a text that is empty or no number
-    // stays as it is.
-    auto converted = [&field, unit](const QString& text, double value, QString& out) {
-        if (text.isEmpty() || !IsNumber(text))
-            return true;
-        const double inUnit = FromBaseUnits(value, unit, field.unitKind);
-        out = StoredNumberText(inUnit);
-        return std::isfinite(inUnit);
-    };
-    QString real = field.text;
-    QString imag = field.imagText;
-    // A quantity the new unit cannot hold (1e300 F in pF) keeps its unit.
-    if (!converted(field.text, field.GetReal(), real) ||
-        !converted(field.imagText, field.GetImag(), imag)) {
-        ShowField(index);
-        return;
-    }
-    field.SetTexts(real, imag);
-    field.unitIndex = unit;
+    // A quantity the new unit cannot hold keeps its unit; the radios go
+    // back to what the field has.
+    const bool changed = field.ChangeUnit(unit);
     ShowField(index);
-    SetModified();
+    if (changed)
+        SetModified();
 }
 
 void TFormProblem::UnknownClick(int position) {
@@ -444,48 +465,4 @@ bool TFormProblem::eventFilter(QObject* watched, QEvent* event) {
     else if (event->type() == QEvent::FocusOut)
         RadioExit(TagOf(watched));
     return QObject::eventFilter(watched, event);
-}
-
-bool TFormProblem::ValidateFields(std::initializer_list<int> fields, bool allowNegative) const {
-    const RCalculation* calculation = Calculation();
-    const CalcTypeInfo* info = TypeInfo();
-    if (!calculation || !info)
-        return false;
-    for (int field : fields) {
-        if (field < 0 || field >= calculation->FieldCount())
-            return false;
-        const QString name = FieldMessageName(*info, field, calculation->Configuration());
-        if (!calculation->Field(field).Validate(name, allowNegative))
-            return false;
-    }
-    return true;
-}
-
-bool TFormProblem::Finish(int fieldIndex, const Solved& solved, int unitIndex) {
-    if (!solved.ok) {
-        ShowWarning(solved.message);
-        return false;
-    }
-    return StoreResult(fieldIndex, solved.value, unitIndex);
-}
-
-bool TFormProblem::StoreResult(int fieldIndex, const Complex& value, int unitIndex) {
-    RCalculation* calculation = Calculation();
-    if (!calculation || fieldIndex >= calculation->FieldCount())
-        return false;
-    RField& field = calculation->Field(fieldIndex);
-    // A value that is finite in the base unit may still overflow in a small
-    // unit (1e300 F written in pF).
-    const int unit = unitIndex == -1 ? field.unitIndex : unitIndex;
-    const Complex written(FromBaseUnits(value.re, unit, field.unitKind),
-                          FromBaseUnits(value.im, unit, field.unitKind));
-    if (!IsFinite(value) || !IsFinite(written)) {
-        ShowWarning(NoSolutionMessage());
-        return false;
-    }
-    field.SetComplex(value.re, value.im, unitIndex);
-    ShowField(fieldIndex);
-    SetModified();
-    ClearWarning();
-    return true;
 }

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "core/calc/complexvalue.h"
-#include "core/calc/solved.h"
-
 #include <QHash>
 #include <QObject>
 #include <QPixmap>
@@ -11,8 +8,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <initializer_list>
-#include <vector>
 
 class QButtonGroup;
 class QLabel;
@@ -26,11 +21,15 @@ class RField;
 class RSchematic;
 struct AppContext;
 struct CalcTypeInfo;
+struct SolveResult;
+struct SolveSpec;
 
 // The base of every calculator form. A calculator declares its boxes and
 // radio groups; this base builds the controls, binds them to the shared
 // handlers and shows and edits whichever calculation of the type is current.
-// The form is never a window: the main window hosts its panel.
+// It calculates the way the type table declares: the core solves and stores,
+// the form shows what came of it. The form is never a window: the main
+// window hosts its panel.
 class TFormProblem : public QObject {
     Q_OBJECT
 
@@ -46,21 +45,28 @@ public:
 
     virtual QString GetTypeName() const;
     virtual void InitCalculation(RCalculation& calculation) const;
-    virtual void Calculate() {}
+    virtual void Calculate();
     virtual void ShowHelp();
     virtual QWidget* GetControl(int tag) const;
-    virtual void ShowUnknown() {}
+    // Marks the fields the chosen unknown writes in the unknown's colours,
+    // read-only, gives the fields of the type's other unknowns the normal
+    // look (no other edit is touched) and checks the Unknown radio.
+    virtual void ShowUnknown();
     virtual void ShowConfiguration() {}
     virtual void ShowSolutions() {}
     virtual void ClearCalculation();
     virtual void ShowCalculation();
     void ShowField(int fieldIndex);
+    // The same with the solution to show where the field has one (-1 none).
+    void ShowField(int fieldIndex, int solution);
     // The field as its box shows it: the solution that was selected when the
     // box was last drawn, where the field has it, else the field itself (a
     // design draws its result before it selects Solution 1); nullptr for a
     // field the calculation does not have.
     RField* ShownField(int fieldIndex) const;
-    virtual RField* GetUnknownField() const { return nullptr; }
+    // The field a change of configuration empties: the first the
+    // calculation's unknown writes; nullptr for a type without configurations.
+    virtual RField* GetUnknownField() const;
     virtual bool AlwaysCalculates() const { return false; }
 
     // Shared handlers, bound to the controls the base builds.
@@ -126,6 +132,11 @@ protected:
     RSchematic* Schematic() const { return schematic_; }
     // Moves a box together with its caption.
     void MoveBox(const QString& boxName, int dx, int dy);
+    // A drawing of two arrangements, the first for configuration 0 and the
+    // second for any other: `move` is called with +1 to go to the second and
+    // -1 back, whenever the calculation's configuration asks for the other
+    // one than `drawing` (0 or 1) says is shown. Checks the configuration radio.
+    void ShowTwoDrawings(int& drawing, const std::function<void(int sign)>& move);
 
     // The current calculation and configuration, as the main window keeps them.
     RCalculation* Calculation() const;
@@ -139,29 +150,19 @@ protected:
     void CheckConfigurationRadio(int tag);
     // Checks the Solution radio with that tag; none for a tag the group lacks.
     void CheckSolutionRadio(int tag);
-    // The fields the current unknown writes, as the type table declares
-    // them; empty for an unknown the type does not have.
-    std::vector<int> UnknownFields() const;
-    // The first of them, or nullptr.
-    RField* FirstUnknownField() const;
-    // Marks the fields of the current unknown and gives the fields of the
-    // type's other unknowns the normal look (no other edit is touched), then
-    // checks the Unknown radio.
-    void MarkUnknownFields();
     // Marks the edits of the unknown quantity in the configured colours
     // and read-only; the other listed edits get the normal look.
     void MarkEdits(const QList<int>& unknownTags, const QList<int>& otherTags);
-    // The last steps of every successful calculation: store the result in
-    // the field's unit chosen by the unit index (-1 keeps it), show it, note
-    // the change and clear the warning. A result that is not a finite number
-    // is refused with "Error: No solution." and nothing changes.
-    bool StoreResult(int fieldIndex, const Complex& value, int unitIndex = -1);
     void SetModified();
-    // Validates the current calculation's fields in the order given, each
-    // under its name in messages; the first failure has shown its warning.
-    bool ValidateFields(std::initializer_list<int> fields, bool allowNegative) const;
-    // Stores a solved value with StoreResult, or shows why there is none.
-    bool Finish(int fieldIndex, const Solved& solved, int unitIndex = -1);
+
+    // How the current calculation is solved: its unknown's solve as the type
+    // table declares it; nullptr where there is none.
+    virtual const SolveSpec* CurrentSolve() const;
+    // Shows what came of a solve: the fields written or emptied, the
+    // solutions, the worksheet's change.
+    void ShowResult(const SolveSpec& solve, const SolveResult& result);
+    // Advice instead of an answer; a calculator that gives some shows it.
+    virtual void ShowAdvice(const SolveResult&) {}
     // The panel's size once all controls are declared.
     void FinishLayout(QSize size);
 

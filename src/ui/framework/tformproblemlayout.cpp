@@ -5,6 +5,7 @@
 #include "ui/framework/tformproblem.h"
 
 #include "core/calctypes.h"
+#include "core/rcalculation.h"
 #include "core/units.h"
 #include "ui/framework/rschematic.h"
 
@@ -159,6 +160,18 @@ void TFormProblem::MoveBox(const QString& boxName, int dx, int dy) {
     box->move(box->pos() + QPoint(dx, dy));
     if (QLabel* caption = captions_.value(box))
         caption->move(caption->pos() + QPoint(dx, dy));
+}
+
+void TFormProblem::ShowTwoDrawings(int& drawing, const std::function<void(int sign)>& move) {
+    RCalculation* calculation = Calculation();
+    if (!calculation)
+        return;
+    const int wanted = calculation->Configuration() == 0 ? 0 : 1;
+    if (wanted != drawing) {
+        move(wanted == 1 ? 1 : -1);
+        drawing = wanted;
+    }
+    CheckConfigurationRadio(calculation->Configuration());
 }
 
 void TFormProblem::BindEdit(QLineEdit* edit, int tag, bool imaginary) {

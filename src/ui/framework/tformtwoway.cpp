@@ -1,5 +1,6 @@
 #include "ui/framework/tformtwoway.h"
 
+#include "core/calctypes.h"
 #include "ui/framework/rarrows.h"
 
 #include <QApplication>
@@ -35,19 +36,19 @@ void TFormTwoWay::AddBoxes(const BoxSpec& left, const BoxSpec& right) {
     FinishLayout(QSize(secondX + second->width() + margin, top + height + 16 + buttons));
 }
 
-void TFormTwoWay::Calculate() {
+const SolveSpec* TFormTwoWay::CurrentSolve() const {
     // While the program is not the active one (a paste by the middle mouse
     // button, an assistive tool) the edit that keeps the focus of the
     // calculator's window is the one that has it.
     QWidget* focus = QApplication::focusWidget();
     if (!focus)
         focus = PanelMain()->window()->focusWidget();
-    if (!focus)
-        return;
-    for (int field : {0, 1}) {
-        if (focus == GetControl(field * 10 + 1)) {
-            Convert(field);
-            return;
-        }
+    const CalcTypeInfo* info = TypeInfo();
+    if (!focus || !info)
+        return nullptr;
+    for (int field = 0; field < int(info->conversions.size()); ++field) {
+        if (focus == GetControl(field * 10 + 1))
+            return &info->conversions[size_t(field)];
     }
+    return nullptr;
 }

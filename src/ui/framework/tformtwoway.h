@@ -14,16 +14,13 @@ public:
     TFormTwoWay(AppContext& context, int type, QObject* parent = nullptr);
 
     bool AlwaysCalculates() const override { return true; }
-    // Works from whichever of the two value edits has the focus in the
-    // application (in the calculator's window while the application is not
-    // active); with the focus anywhere else nothing is recomputed.
-    void Calculate() override;
 
 protected:
+    // The type's conversion from whichever of the two value edits has the
+    // focus in the application (in the calculator's window while the
+    // application is not active); with the focus anywhere else none.
+    const SolveSpec* CurrentSolve() const override;
     // Places field 0's box on the left, field 1's on the right and the arrow
     // between them, and sizes the panel.
     void AddBoxes(const BoxSpec& left, const BoxSpec& right);
-    // Computes the other field from field `from` (0 or 1), validating it
-    // first; called only while from's edit has the focus.
-    virtual void Convert(int from) = 0;
 };

@@ -10,6 +10,7 @@
 #include "ui/framework/userdialogs.h"
 #include "ui/presentation/rtabcontrol.h"
 #include "ui/presentation/tformabout.h"
+#include "ui/presentation/tformsplash.h"
 #include "ui/shell/helpviewer.h"
 #include "ui/shell/rstatuspanel.h"
 #include "ui/shell/tformoptions.h"
@@ -63,6 +64,7 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
 
     help_ = new HelpViewer(this);
     context_.showHelp = [this](int topic) { help_->ShowTopic(topic); };
+    context_.advice = this;
     context_.calculationChanged = [this] {
         if (smithChart_)
             smithChart_->CalculationChanged();
@@ -185,34 +187,22 @@ void TFormMain::BuildTree() {
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     tree_->setPalette(palette);
 
-    struct Node {
-        const char* caption;
-        int type;
-        int level;
-    };
-    static const Node nodes[] = {
-        {"Simple Circuits", 0, 0},        {"Resistor", 1, 1},
-        {"Capacitor", 2, 1},              {"Inductor", 3, 1},
-        {"Impedance", 4, 1},              {"Reactance", 0, 0},
-        {"Capacitors", 5, 1},             {"Inductors", 6, 1},
-        {"Networks", 0, 0},               {"L Network", 7, 1},
-        {"Pi Network", 8, 1},             {"T Network", 9, 1},
-        {"SWR Calculator", 10, 0},        {"Conversions", 0, 0},
-        {"Length/Distance", 11, 1},       {"Area", 12, 1},
-        {"Volume (Dry)", 13, 1},          {"Volume (Fluid)", 14, 1},
-        {"Weight/Mass", 15, 1},           {"Wavelength/Frequency", 16, 0},
-        {"Half-Wave Dipole Length", 17, 0}, {"Resonant Frequency", 18, 0},
-        {"Air Core Coil Inductance", 19, 0}, {"Antenna Impedance", 20, 0},
-    };
+    // In type order, a folder heading the types that stand in it.
     QTreeWidgetItem* folder = nullptr;
-    for (const Node& node : nodes) {
-        QTreeWidgetItem* item = node.level == 0 ? new QTreeWidgetItem(tree_)
-                                                : new QTreeWidgetItem(folder);
-        item->setText(0, QString::fromLatin1(node.caption));
-        item->setData(0, TypeRole, node.type);
-        SetImage(item, node.type == 0 ? ImageFolder : ImageType);
-        if (node.type == 0)
-            folder = item;
+    for (int type = 1; type <= CalcTypeCount; ++type) {
+        const TreeSpec& place = FindCalcType(type)->tree;
+        if (!place.folder) {
+            folder = nullptr;
+        } else if (!folder || folder->text(0) != QString::fromLatin1(place.folder)) {
+            folder = new QTreeWidgetItem(tree_);
+            folder->setText(0, QString::fromLatin1(place.folder));
+            folder->setData(0, TypeRole, 0);
+            SetImage(folder, ImageFolder);
+        }
+        QTreeWidgetItem* item = folder ? new QTreeWidgetItem(folder) : new QTreeWidgetItem(tree_);
+        item->setText(0, QString::fromLatin1(place.caption));
+        item->setData(0, TypeRole, type);
+        SetImage(item, ImageType);
     }
     tree_->expandAll();
     connect(tree_, &QTreeWidget::itemClicked, this, &TFormMain::TreeTypeClick);
@@ -221,48 +211,72 @@ void TFormMain::BuildTree() {
 }
 
 void TFormMain::CreateForms(TFormSplash* splash) {
-    FormCreate();
-    if (options_)
+    if (splash)
+        splash_ = splash;
+    if (splitter_)
         return;
-    options_ = new TFormOptions(dialogs_, [this](int topic) { help_->ShowTopic(topic); }, this);
-    options_->setObjectName(QStringLiteral("FormOptions"));
-    // The calculators, in the order the program has always created them.
-    const int order[] = {8, 9, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 15};
-    for (int type : order) {
-        if (type == 11) {
-            about_ = new TFormAbout(splash, this);
-            about_->setObjectName(QStringLiteral("FormAbout"));
-        }
-        calculatorTable_[size_t(type)] = CreateCalculatorForm(type, context_);
+    FormCreate();
+    FitPageToCalculators();
+}
+
+void TFormMain::FitPageToCalculators(QSize panel) {
+    if (!tabs_)
+        return;
+    QSize largest = tabs_->Page()->minimumSize().expandedTo(panel);
+    for (int type = 1; type <= CalcTypeCount; ++type) {
+        const PanelSize& declared = FindCalcType(type)->panel;
+        largest = largest.expandedTo(QSize(declared.width, declared.height));
     }
-    // Hidden until the antenna calculator has advice; it goes with the window.
-    message_ = new TFormMessage(this);
-    context_.advice = message_;
-    // The page fits the largest calculator, so the window keeps its size
-    // when the user goes from one type to another.
-    QSize largest;
-    for (TFormProblem* form : calculatorTable_) {
-        if (form)
-            largest = largest.expandedTo(form->PanelMain()->minimumSize());
-    }
+    if (largest == tabs_->Page()->minimumSize())
+        return;
     tabs_->Page()->setMinimumSize(largest);
     tabs_->updateGeometry();
 }
 
-TFormProblem* TFormMain::Calculator(int type) const {
+TFormProblem* TFormMain::Calculator(int type) {
     if (type < 1 || type > CalcTypeCount)
         return nullptr;
-    return calculatorTable_[size_t(type)];
+    TFormProblem*& calculator = calculatorTable_[size_t(type)];
+    if (!calculator) {
+        calculator = CreateCalculatorForm(type, context_);
+        // In another font than the reference one a form may need more room.
+        FitPageToCalculators(calculator->PanelMain()->minimumSize());
+    }
+    return calculator;
 }
 
-QString TFormMain::GetTypeName(int type) const {
-    TFormProblem* calculator = Calculator(type);
-    return calculator ? calculator->GetTypeName() : QStringLiteral("Unknown");
+TypeCatalog TFormMain::Catalog() const {
+    static const RConfig defaults;
+    return TypeCatalog(config_ ? *config_ : defaults);
 }
 
-void TFormMain::InitCalculation(int type, RCalculation& calculation) const {
-    if (TFormProblem* calculator = Calculator(type))
-        calculator->InitCalculation(calculation);
+TFormOptions* TFormMain::Options() {
+    if (!options_) {
+        options_ = new TFormOptions(
+            dialogs_, [this](int topic) { help_->ShowTopic(topic); }, this);
+        options_->setObjectName(QStringLiteral("FormOptions"));
+    }
+    return options_;
+}
+
+TFormAbout* TFormMain::About() {
+    if (!about_) {
+        about_ = new TFormAbout(splash_, this);
+        about_->setObjectName(QStringLiteral("FormAbout"));
+    }
+    return about_;
+}
+
+TFormMessage* TFormMain::Message() {
+    // Hidden until the antenna calculator has advice; it goes with the window.
+    if (!message_)
+        message_ = new TFormMessage(this);
+    return message_;
+}
+
+void TFormMain::ShowAdvice(int kind, const QString& first, const QString& second, int left, int top,
+                           int right, int bottom) {
+    Message()->ShowAdvice(kind, first, second, left, top, right, bottom);
 }
 
 void TFormMain::showEvent(QShowEvent* event) {
@@ -467,9 +481,7 @@ void TFormMain::TabCalculationChange(int index) {
     RCalculation* chosen = worksheet_->At(found);
     if (chosen == context_.calculation)
         return;
-    context_.calculation->SetCurrent(false);
-    chosen->SetCurrent(true);
-    worksheet_->CurrentIndex = found;
+    worksheet_->Select(chosen);
     context_.calculation = chosen;
     if (context_.calculator)
         context_.calculator->ShowCalculation();

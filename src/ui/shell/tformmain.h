@@ -2,6 +2,7 @@
 
 #include "core/calctypes.h"
 #include "core/messages.h"
+#include "ui/calculators/rf/advicepopup.h"
 #include "ui/framework/appcontext.h"
 
 #include <QMainWindow>
@@ -30,16 +31,18 @@ class UserDialogs;
 
 // The main window: the tree of calculation types, the tabs of the chosen
 // type's calculations with the calculator above them, the status bar line
-// and the menu. It owns the worksheet, the configuration and every form.
-class TFormMain final : public QMainWindow, private MessageSink, private CalculatorCatalog {
+// and the menu. It owns the worksheet, the configuration and every form; a
+// form is built when it is first needed.
+class TFormMain final : public QMainWindow, private MessageSink, private AdvicePopup {
     Q_OBJECT
 
 public:
     explicit TFormMain(UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TFormMain() override;
 
-    // The window's own controls and the forms besides it, created once after
-    // the splash has been painted (or at the first showing, whichever comes first).
+    // The window's own controls, created once after the splash has been
+    // painted (or at the first showing, whichever comes first). The About box
+    // shows the splash's picture.
     void CreateForms(TFormSplash* splash = nullptr);
     // A worksheet to open once the window is first shown.
     void SetStartupFile(const QString& path) { startupFile_ = path; }
@@ -69,12 +72,15 @@ public:
     RConfig* Config() const { return config_.get(); }
     RCalculation* CurrentCalculation() const { return context_.calculation; }
     TFormProblem* CurrentCalculator() const { return context_.calculator; }
-    TFormProblem* Calculator(int type) const;
+    // The calculator form of a type, built at the first asking.
+    TFormProblem* Calculator(int type);
     RTabControl* Tabs() const { return tabs_; }
     RStatusPanel* StatusPanel() const { return status_; }
     HelpViewer* Help() const { return help_; }
-    TFormOptions* Options() const { return options_; }
-    TFormMessage* Message() const { return message_; }
+    // The dialogs and the advice window, each built at the first asking.
+    TFormOptions* Options();
+    TFormAbout* About();
+    TFormMessage* Message();
     // The Smith chart window; nullptr until the user first opens it.
     TFormSmithChart* SmithChart() const;
     bool IsShutDown() const { return shutDown_; }
@@ -122,13 +128,20 @@ private:
     // MessageSink
     void ShowBox(MessageBoxKind kind, const QString& text) override;
     void Terminate() override;
-    // CalculatorCatalog: the calculator forms as the worksheet sees them.
-    QString GetTypeName(int type) const override;
-    void InitCalculation(int type, RCalculation& calculation) const override;
+    // AdvicePopup: the antenna calculator's advice, in the window built for
+    // it at the first advice.
+    void ShowAdvice(int kind, const QString& first, const QString& second, int left, int top,
+                    int right, int bottom) override;
+    // The calculation types with the configured default units.
+    TypeCatalog Catalog() const;
 
     void FormCreate();
     void BuildMenu();
     void BuildTree();
+    // The page fits the largest calculator as the type table declares them
+    // and any panel built, so that the window keeps its size from one type
+    // to another.
+    void FitPageToCalculators(QSize panel = QSize());
     QWidget* BuildHeader(const QString& panelName, const QString& labelName, const QString& text,
                          QLabel** label);
     void FormShow();
@@ -155,6 +168,7 @@ private:
     TFormOptions* options_ = nullptr;
     TFormAbout* about_ = nullptr;
     TFormMessage* message_ = nullptr; // the antenna calculator's advice
+    QPointer<TFormSplash> splash_;    // whose picture the About box shows
     QPointer<TFormSmithChart> smithChart_; // a window of its own, owned by this one
 
     QSplitter* splitter_ = nullptr;

@@ -169,7 +169,7 @@ void TFormMain::NewWorksheet() {
         return;
     worksheet_ = std::make_unique<RWorksheet>();
     context_.worksheet = worksheet_.get();
-    worksheet_->CreateDefault(*this);
+    worksheet_->CreateDefault(Catalog());
     ShowType(1);
     FocusFirstEdit();
     worksheet_->CurrentIndex = worksheet_->IndexOf(context_.calculation);
@@ -183,12 +183,12 @@ bool TFormMain::OpenWorksheet(const QString& path) {
     worksheet_ = std::make_unique<RWorksheet>();
     context_.worksheet = worksheet_.get();
     worksheet_->FileName = path;
-    if (worksheet_->Read(*this)) {
+    if (worksheet_->Read(Catalog())) {
         // A damaged or foreign file must not leave a type without a
         // calculation to show or a calculation without its fields.
-        RepairWorksheet(*worksheet_, *this);
+        RepairWorksheet(*worksheet_, Catalog());
         int type = worksheet_->At(worksheet_->CurrentIndex)->Type();
-        if (!Calculator(type))
+        if (!FindCalcType(type))
             type = 1;
         ShowType(type);
         UpdateCaption();
@@ -323,7 +323,8 @@ void TFormMain::MenuNewCalculationClick() {
     TFormProblem* calculator = context_.calculator;
     if (!worksheet_ || !current || !calculator)
         return;
-    QString name = worksheet_->ProposeName(calculator->GetTypeName());
+    const TypeCatalog catalog = Catalog();
+    QString name = worksheet_->ProposeName(catalog.GetTypeName(current->Type()));
     if (!dialogs_.GetText(this, QStringLiteral("New Calculation"),
                           QStringLiteral("Enter name for new calculation:"), MaxNameLength, name))
         return;
@@ -331,16 +332,10 @@ void TFormMain::MenuNewCalculationClick() {
         return;
     auto calculation = std::make_unique<RCalculation>();
     calculation->SetName(name);
-    calculator->InitCalculation(*calculation);
-    RCalculation* created = calculation.get();
-    const int position = worksheet_->FindByTypeAndName(current->Type(), current->Name()) + 1;
-    worksheet_->Insert(position, std::move(calculation));
-    current->SetCurrent(false);
-    created->SetCurrent(true);
-    context_.calculation = created;
+    catalog.InitCalculation(current->Type(), *calculation);
+    context_.calculation = worksheet_->AddAfter(current, std::move(calculation));
     FillTabs();
     calculator->ShowCalculation();
-    worksheet_->Modified = true;
 }
 
 void TFormMain::MenuRenameCalculationClick() {
@@ -371,24 +366,7 @@ void TFormMain::MenuDeleteCalculationClick() {
             this, QStringLiteral("Delete calculation '") + current->Name() + QStringLiteral("'?"),
             false, UserDialogs::Answer::No) != UserDialogs::Answer::Yes)
         return;
-    const int index = worksheet_->IndexOf(current);
-    context_.calculation = nullptr;
-    worksheet_->Remove(index);
-    // The neighbour of the same type takes its place: the one before it, else
-    // the one now standing in its place, else (in a worksheet read from a
-    // file that does not keep a type together) the first of the type.
-    auto ofType = [this, type](int i) {
-        return i >= 0 && i < worksheet_->Count() && worksheet_->At(i)->Type() == type;
-    };
-    int next = ofType(index - 1) ? index - 1 : index;
-    if (!ofType(next)) {
-        for (next = 0; !ofType(next); ++next) {
-        }
-    }
-    worksheet_->CurrentIndex = next;
-    context_.calculation = worksheet_->At(next);
-    context_.calculation->SetCurrent(true);
-    worksheet_->Modified = true;
+    context_.calculation = worksheet_->RemoveAndSelectNeighbour(current);
     FillTabs();
     if (context_.calculator)
         context_.calculator->ShowCalculation();
@@ -417,8 +395,7 @@ void TFormMain::MenuSmithChartClick() {
 void TFormMain::MenuPreferencesClick() {
     if (!config_)
         return;
-    CreateForms();
-    if (options_->Execute(*config_) == QDialog::Accepted && context_.calculator &&
+    if (Options()->Execute(*config_) == QDialog::Accepted && context_.calculator &&
         context_.calculation)
         context_.calculator->ShowCalculation();
 }
@@ -432,6 +409,5 @@ void TFormMain::MenuHomepageClick() {
 }
 
 void TFormMain::MenuAboutClick() {
-    CreateForms();
-    about_->exec();
+    About()->exec();
 }

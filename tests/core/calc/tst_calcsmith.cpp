@@ -1,6 +1,7 @@
 #include "core/calc/networkdesign.h"
 #include "core/calc/smith.h"
 #include "core/calc/solved.h"
+#include "core/text/readingtexts.h"
 
 #include <QtTest>
 

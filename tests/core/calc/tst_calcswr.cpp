@@ -1,6 +1,7 @@
 #include "support/closeto.h"
 
 #include "core/calc/swr.h"
+#include "core/text/readingtexts.h"
 
 #include <QtTest>
 

@@ -90,7 +90,7 @@ void TestAirCoil::calculate() {
     QFETCH(QString, shown);
     QFETCH(QString, warning);
 
-    FormFixture<TFormAirCoil> fixture;
+    FormFixture<TFormAirCoil> fixture(19);
     RunSteps(fixture, steps);
     fixture.worksheet.Modified = false;
     fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
@@ -104,7 +104,7 @@ void TestAirCoil::calculate() {
 }
 
 void TestAirCoil::controls() {
-    FormFixture<TFormAirCoil> fixture;
+    FormFixture<TFormAirCoil> fixture(19);
     TFormProblem& form = *fixture.form;
     QCOMPARE(form.Caption(), QStringLiteral("Inductance of an Air Core Coil"));
     QCOMPARE(form.GetTypeName(), QStringLiteral("AirCoil"));
@@ -136,7 +136,7 @@ void TestAirCoil::controls() {
 }
 
 void TestAirCoil::unknownSwitchRecoloursAndRecalculates() {
-    FormFixture<TFormAirCoil> fixture;
+    FormFixture<TFormAirCoil> fixture(19);
     fixture.config.AutoCalculate = 1;
     RunSteps(fixture, {"RadioDiameterIn", "RadioLengthIn", "EditDiameter=1", "EditLength=1",
                        "EditTurns=10"});

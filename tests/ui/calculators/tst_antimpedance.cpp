@@ -45,7 +45,7 @@ public:
 };
 
 struct AntennaFixture : FormFixture<TFormAntImpedance> {
-    AntennaFixture() { context.advice = &popup; }
+    AntennaFixture() : FormFixture(20) { context.advice = &popup; }
     bool SolutionShown() const { return !Find("GroupSolution")->isHidden(); }
     RecordingPopup popup;
 };

@@ -242,7 +242,7 @@ void TestCombination::invalidInputsChangeNothing() {
 }
 
 void TestCombination::seriesDrawingMovesBoxesOnce() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     auto* form = fixture.form.get();
     QWidget* first = fixture.Find("BoxR1");
     QWidget* second = fixture.Find("BoxR2");
@@ -274,7 +274,7 @@ void TestCombination::seriesDrawingMovesBoxesOnce() {
 }
 
 void TestCombination::unknownMapsToItsField() {
-    FormFixture<TFormCapacitor> fixture;
+    FormFixture<TFormCombination> fixture(2);
     const int expected[3] = {2, 0, 1};
     for (int unknown = 0; unknown < 3; ++unknown) {
         fixture.Calculation().SetUnknown(unknown);
@@ -285,7 +285,7 @@ void TestCombination::unknownMapsToItsField() {
 }
 
 void TestCombination::overflowIsNoSolution() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.Calculation().SetConfiguration(1);
     fixture.Set(0, QStringLiteral("1e308"));
     fixture.Set(1, QStringLiteral("1e308"));

@@ -253,7 +253,7 @@ void TestConverters::controls() {
 }
 
 void TestConverters::unitRadioConvertsItsOwnFieldOnly() {
-    FormFixture<TFormConvArea> fixture;
+    FormFixture<TFormConverter> fixture(12);
     fixture.Type(QStringLiteral("EditUsArea"), QStringLiteral("1"));
     QCOMPARE(fixture.Text("EditMetArea"), QStringLiteral("0.092903035"));
     // The power beside "in" is part of its radio: a click on it chooses square inches.
@@ -276,7 +276,7 @@ void TestConverters::unitRadioConvertsItsOwnFieldOnly() {
 }
 
 void TestConverters::minusThenDigitShowsBothMessages() {
-    FormFixture<TFormConvWeight> fixture;
+    FormFixture<TFormConverter> fixture(15);
     fixture.Type(QStringLiteral("EditMetWeight"), QStringLiteral("2"));
     const QString before = fixture.Text("EditUsWeight");
     fixture.messages.Reset();
@@ -291,7 +291,7 @@ void TestConverters::minusThenDigitShowsBothMessages() {
 }
 
 void TestConverters::clearConvertsNothing() {
-    FormFixture<TFormConvLength> fixture;
+    FormFixture<TFormConverter> fixture(11);
     fixture.Type(QStringLiteral("EditUsLen"), QStringLiteral("12"));
     fixture.Click(QStringLiteral("RadioUsIn"));
     fixture.Edit(QStringLiteral("EditUsLen"))->setFocus();
@@ -304,7 +304,7 @@ void TestConverters::clearConvertsNothing() {
 }
 
 void TestConverters::powerFollowsALargerFont() {
-    FormFixture<TFormConvVolDry> fixture;
+    FormFixture<TFormConverter> fixture(13);
     QRadioButton* radio = fixture.Radio(QStringLiteral("RadioMetMm3"));
     auto* power = fixture.Find<RSuperscript>(QStringLiteral("ImageMetMm3"));
     const int narrow = radio->width();

@@ -332,10 +332,10 @@ void TestFormMessage::overTheMainWindow() {
     MainWindowHarness h;
     QVERIFY(h.Start());
     TFormMain& window = h.Window();
-    // One advice window, created with the forms and hidden until needed.
+    // One advice window, hidden until needed.
+    TFormMessage* popup = window.Message();
     const QList<TFormMessage*> popups = window.findChildren<TFormMessage*>();
     QCOMPARE(popups.size(), 1);
-    TFormMessage* popup = window.Message();
     QCOMPARE(popups.first(), popup);
     QVERIFY(popup->isHidden());
 

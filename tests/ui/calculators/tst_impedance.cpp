@@ -104,7 +104,7 @@ void TestImpedance::calculate() {
     QFETCH(QString, unitRadio);
     QFETCH(QString, warning);
 
-    FormFixture<TFormImpedance> fixture;
+    FormFixture<TFormCombination> fixture(4);
     RunSteps(fixture, steps);
     fixture.worksheet.Modified = false;
     fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
@@ -119,7 +119,7 @@ void TestImpedance::calculate() {
 }
 
 void TestImpedance::controlsAndTags() {
-    FormFixture<TFormImpedance> fixture;
+    FormFixture<TFormCombination> fixture(4);
     TFormProblem* form = fixture.form.get();
     QCOMPARE(form->Caption(), QStringLiteral("Impedance:"));
     QCOMPARE(form->GetTypeName(), QStringLiteral("Impedance"));
@@ -152,7 +152,7 @@ void TestImpedance::controlsAndTags() {
 }
 
 void TestImpedance::seriesSwitchEmptiesResultAndRedraws() {
-    FormFixture<TFormImpedance> fixture;
+    FormFixture<TFormCombination> fixture(4);
     fixture.config.AutoCalculate = 1;
     fixture.Type(QStringLiteral("EditZ1"), QStringLiteral("10"));
     fixture.Type(QStringLiteral("EditZ2"), QStringLiteral("10"));

@@ -256,14 +256,14 @@ void TestLNetwork::calculate() {
     QFETCH(Steps, checks);
     QFETCH(QString, warning);
 
-    FormFixture<TFormLNetwork> fixture;
+    FormFixture<TFormLNetwork> fixture(7);
     RunSteps(fixture, steps);
     QCOMPARE(fixture.messages.warning, warning);
     RunChecks(fixture, checks);
 }
 
 void TestLNetwork::controlsAndTags() {
-    FormFixture<TFormLNetwork> fixture;
+    FormFixture<TFormLNetwork> fixture(7);
     TFormProblem* form = fixture.form.get();
     QCOMPARE(form->Caption(), QStringLiteral("L Network:"));
     QCOMPARE(form->GetTypeName(), QStringLiteral("LNetwork"));
@@ -338,7 +338,7 @@ QPoint Centre(const QWidget* widget) {
 } // namespace
 
 void TestLNetwork::layoutMovesWithConfiguration() {
-    FormFixture<TFormLNetwork> fixture;
+    FormFixture<TFormLNetwork> fixture(7);
     auto* form = fixture.form.get();
     auto* drawing = fixture.Find<RSchematic>("Schematic");
     QWidget* z1 = fixture.Find("BoxZ1");
@@ -388,7 +388,7 @@ void TestLNetwork::layoutMovesWithConfiguration() {
 }
 
 void TestLNetwork::configurationChangeDuringDesign() {
-    FormFixture<TFormLNetwork> fixture;
+    FormFixture<TFormLNetwork> fixture(7);
     RunSteps(fixture, Design + Steps{"EditZin=50", "EditZout=25", "EditZoutJ=50", "ButtonCalculate",
                                      "RadioSolution2"});
     RunChecks(fixture, {"GroupSolution:visible", "EditZ2J=-38.762756"});
@@ -415,7 +415,7 @@ void TestLNetwork::configurationChangeDuringDesign() {
 }
 
 void TestLNetwork::solutionsSurviveSaving() {
-    FormFixture<TFormLNetwork> fixture;
+    FormFixture<TFormLNetwork> fixture(7);
     RunSteps(fixture, Design50To200 + Steps{"RadioSolution2"});
     QBuffer file;
     file.open(QIODevice::ReadWrite);

@@ -30,9 +30,8 @@ struct Outcome {
     bool modified = false;
 };
 
-template <typename Form>
-Outcome Run(const Steps& steps, const QString& resultEdit, int resultField) {
-    FormFixture<Form> fixture;
+Outcome Run(int type, const Steps& steps, const QString& resultEdit, int resultField) {
+    FormFixture<> fixture(type);
     RunSteps(fixture, steps);
     const QString before = fixture.Field(resultField).text;
     fixture.worksheet.Modified = false;
@@ -143,8 +142,7 @@ void TestReactance::calculate() {
     QFETCH(QString, warning);
 
     const int field = result == "EditF" ? 1 : (result.startsWith("EditX") ? 2 : 0);
-    const Outcome outcome = type == 5 ? Run<TFormReactanceC>(steps, result, field)
-                                      : Run<TFormReactanceI>(steps, result, field);
+    const Outcome outcome = Run(type, steps, result, field);
     QCOMPARE(outcome.warning, warning);
     QCOMPARE(outcome.shown, shown);
     QCOMPARE(outcome.stored, stored);
@@ -167,10 +165,9 @@ void TestReactance::controls_data() {
 
 namespace {
 
-template <typename Form>
 void CheckControls(const QString& x, const QString& xr, const QString& caption,
                    const QStringList& elementUnits, int type) {
-    FormFixture<Form> fixture;
+    FormFixture<> fixture(type);
     TFormProblem& form = *fixture.form;
     QCOMPARE(form.Caption(), caption);
     QCOMPARE(form.GetTypeName(), type == 5 ? QStringLiteral("ReactanceC") : "ReactanceI");
@@ -215,15 +212,12 @@ void TestReactance::controls() {
     QFETCH(QString, reactance);
     QFETCH(QString, caption);
     QFETCH(QStringList, elementUnits);
-    if (type == 5)
-        CheckControls<TFormReactanceC>(element, reactance, caption, elementUnits, type);
-    else
-        CheckControls<TFormReactanceI>(element, reactance, caption, elementUnits, type);
+    CheckControls(element, reactance, caption, elementUnits, type);
 }
 
 void TestReactance::unitTooSmallForTheValue() {
     // 1e300 F cannot be written in pF: the unit stays, and so does the text.
-    FormFixture<TFormReactanceC> fixture;
+    FormFixture<TFormReactance> fixture(5);
     fixture.Click(QStringLiteral("RadioC3"));
     fixture.Type(QStringLiteral("EditC"), QStringLiteral("1e300"));
     fixture.worksheet.Modified = false;

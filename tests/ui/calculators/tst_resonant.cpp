@@ -71,7 +71,7 @@ void TestResonant::calculate() {
     QFETCH(QString, stored);
     QFETCH(QString, warning);
 
-    FormFixture<TFormResonant> fixture;
+    FormFixture<TFormResonant> fixture(18);
     RunSteps(fixture, steps);
     fixture.worksheet.Modified = false;
     fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
@@ -85,7 +85,7 @@ void TestResonant::calculate() {
 }
 
 void TestResonant::controls() {
-    FormFixture<TFormResonant> fixture;
+    FormFixture<TFormResonant> fixture(18);
     TFormProblem& form = *fixture.form;
     QCOMPARE(form.Caption(), QStringLiteral("Resonant Frequency"));
     QCOMPARE(form.GetTypeName(), QStringLiteral("Resonant"));

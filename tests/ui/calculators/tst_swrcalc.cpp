@@ -89,7 +89,7 @@ void TestSwrCalc::calculate() {
     QFETCH(QString, reading);
     QFETCH(QString, warning);
 
-    FormFixture<TFormSWRCalc> fixture;
+    FormFixture<TFormSWRCalc> fixture(10);
     RunSteps(fixture, steps);
     fixture.worksheet.Modified = false;
     fixture.messages.ShowWarning(QStringLiteral("earlier warning"));
@@ -103,7 +103,7 @@ void TestSwrCalc::calculate() {
 }
 
 void TestSwrCalc::controls() {
-    FormFixture<TFormSWRCalc> fixture;
+    FormFixture<TFormSWRCalc> fixture(10);
     TFormProblem& form = *fixture.form;
     QCOMPARE(form.Caption(), QStringLiteral("SWR Calculator:"));
     QCOMPARE(form.GetTypeName(), QStringLiteral("SWR"));
@@ -141,7 +141,7 @@ void TestSwrCalc::controls() {
 }
 
 void TestSwrCalc::readingFollowsTheSwrBox() {
-    FormFixture<TFormSWRCalc> fixture;
+    FormFixture<TFormSWRCalc> fixture(10);
     fixture.Type(QStringLiteral("EditZant"), QStringLiteral("100"));
     fixture.Click(QStringLiteral("ButtonCalculate"));
     QCOMPARE(Reading(fixture), TwoToOne);
@@ -187,7 +187,7 @@ void TestSwrCalc::readingFollowsTheSwrBox() {
 }
 
 void TestSwrCalc::readingFollowsThePrecision() {
-    FormFixture<TFormSWRCalc> fixture;
+    FormFixture<TFormSWRCalc> fixture(10);
     fixture.Type(QStringLiteral("EditZant"), QStringLiteral("100"));
     fixture.Click(QStringLiteral("ButtonCalculate"));
     // The preferences dialog closes with OK: the main window shows the calculation again.
@@ -212,7 +212,7 @@ void TestSwrCalc::readingFollowsThePrecision() {
 
 void TestSwrCalc::unitsDoNotMatter() {
     // With kilohms as the default, a new calculation's Ro shows 0.05.
-    FormFixture<TFormSWRCalc> fixture;
+    FormFixture<TFormSWRCalc> fixture(10);
     fixture.config.DefaultUnits[0] = 1;
     RCalculation calculation;
     fixture.form->InitCalculation(calculation);
@@ -233,7 +233,7 @@ void TestSwrCalc::unitsDoNotMatter() {
 
 void TestSwrCalc::readingIsNotSaved() {
     // The record of a calculated SWR is that of the same texts typed by hand.
-    FormFixture<TFormSWRCalc> fixture;
+    FormFixture<TFormSWRCalc> fixture(10);
     fixture.Type(QStringLiteral("EditZant"), QStringLiteral("100"));
     fixture.Click(QStringLiteral("ButtonCalculate"));
     QVERIFY(!Reading(fixture).isEmpty());

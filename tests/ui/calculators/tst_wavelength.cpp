@@ -169,7 +169,7 @@ void TestWavelength::controls() {
 }
 
 void TestWavelength::unitRadioConvertsItsOwnFieldOnly() {
-    FormFixture<TFormWavelength> fixture;
+    FormFixture<TFormFrequencyLength> fixture(16);
     fixture.Type(QStringLiteral("EditFreq"), QStringLiteral("14.2"));
     QCOMPARE(fixture.Text("EditWavelength"), QStringLiteral("21.112676"));
     fixture.Click(QStringLiteral("RadioFt"));
@@ -184,7 +184,7 @@ void TestWavelength::unitRadioConvertsItsOwnFieldOnly() {
 }
 
 void TestWavelength::clearConvertsNothing() {
-    FormFixture<TFormDipole> fixture;
+    FormFixture<TFormFrequencyLength> fixture(17);
     fixture.Type(QStringLiteral("EditFreq"), QStringLiteral("7"));
     fixture.Edit(QStringLiteral("EditFreq"))->setFocus();
     fixture.Click(QStringLiteral("ButtonClear"));

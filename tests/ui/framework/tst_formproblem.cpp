@@ -38,7 +38,7 @@ private slots:
 };
 
 void TestFormProblem::typingWithAutomaticCalculation() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.config.AutoCalculate = 1;
     fixture.Set(1, QStringLiteral("10"));
     QLineEdit* r1 = fixture.Edit("EditR1");
@@ -57,7 +57,7 @@ void TestFormProblem::typingWithAutomaticCalculation() {
 }
 
 void TestFormProblem::typingWithoutAutomaticCalculation() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.Set(1, QStringLiteral("10"));
     QTest::keyClicks(fixture.Edit("EditR1"), QStringLiteral("10"));
     QCOMPARE(fixture.Field(0).text, QStringLiteral("10"));
@@ -69,7 +69,7 @@ void TestFormProblem::typingWithoutAutomaticCalculation() {
 }
 
 void TestFormProblem::loneMinusWarnsUntilADigitFollows() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.config.AutoCalculate = 1;
     fixture.Set(1, QStringLiteral("10"));
     QTest::keyClicks(fixture.Edit("EditR1"), QStringLiteral("-"));
@@ -105,7 +105,7 @@ void TestFormProblem::unitSwitching() {
     QFETCH(int, unit);
     QFETCH(QString, after);
     QFETCH(QString, shown);
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.config.AutoCalculate = 1;
     fixture.Set(0, before);
     fixture.Set(2, QStringLiteral("result"));
@@ -126,7 +126,7 @@ void TestFormProblem::unitSwitching() {
 }
 
 void TestFormProblem::checkedUnitRadioChangesNothing() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.Set(0, QStringLiteral("1500"));
     fixture.worksheet.Modified = false;
     QTest::mouseClick(fixture.Radio("RadioR11"), Qt::LeftButton, {}, QPoint(6, 6));
@@ -135,7 +135,7 @@ void TestFormProblem::checkedUnitRadioChangesNothing() {
 }
 
 void TestFormProblem::ohmPictureClickAndFocusFrame() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.Set(1, QStringLiteral("2.2"), 1);
     auto* picture = fixture.Find<RPicture>("ImageOhm2");
     QVERIFY(picture);
@@ -155,7 +155,7 @@ void TestFormProblem::ohmPictureClickAndFocusFrame() {
 }
 
 void TestFormProblem::unknownMarkedInConfiguredColours() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.config.UnknownForeground = 0x0000FFFF; // yellow
     fixture.config.UnknownBackground = 0x00004000; // dark green
     fixture.form->ShowCalculation();
@@ -179,7 +179,7 @@ void TestFormProblem::unknownMarkedInConfiguredColours() {
 }
 
 void TestFormProblem::unknownChoiceCalculatesOnlyWithAutomaticCalculation() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.Calculation().SetConfiguration(1);
     fixture.Set(1, QStringLiteral("30"));
     fixture.Set(2, QStringLiteral("100"));
@@ -197,7 +197,7 @@ void TestFormProblem::unknownChoiceCalculatesOnlyWithAutomaticCalculation() {
 }
 
 void TestFormProblem::configurationChangeEmptiesTheUnknown() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.Set(0, QStringLiteral("100"));
     fixture.Set(1, QStringLiteral("100"));
     fixture.Field(2).SetTexts(QStringLiteral("50"), QStringLiteral("0"));
@@ -221,7 +221,7 @@ void TestFormProblem::configurationChangeEmptiesTheUnknown() {
 }
 
 void TestFormProblem::clearRestoresDefaultUnits() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.config.DefaultUnits[0] = 1;
     fixture.Set(0, QStringLiteral("abc"), 2);
     fixture.Field(2).SetTexts(QStringLiteral("5"), QStringLiteral("0"));
@@ -242,7 +242,7 @@ void TestFormProblem::clearRestoresDefaultUnits() {
 }
 
 void TestFormProblem::showingNeverWritesDisplayTextBack() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.Set(0, QStringLiteral("1e3"));
     fixture.Set(1, QStringLiteral("0.333333333333333"));
     fixture.worksheet.Modified = false;
@@ -266,7 +266,7 @@ void TestFormProblem::showingNeverWritesDisplayTextBack() {
 }
 
 void TestFormProblem::solutionsShownWhenSelected() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     fixture.Field(0).text = QStringLiteral("plain");
     fixture.Field(0).solutions.resize(2);
     fixture.Field(0).solutions[0].text = QStringLiteral("first");
@@ -301,7 +301,7 @@ void TestFormProblem::programTextsShowTheirStart_data() {
 
 // Every box of every calculator, shown from the calculation or written by a
 // calculation, a solution shown or not: the edit shows the start of its text,
-// so a long number keeps its sign in view.
+// so a long number keeps its sign in view. Every panel has the size declared.
 void TestFormProblem::programTextsShowTheirStart() {
     QFETCH(int, type);
     MessageRecorder messages;
@@ -312,6 +312,9 @@ void TestFormProblem::programTextsShowTheirStart() {
     context.worksheet = &worksheet;
     context.config = &config;
     std::unique_ptr<TFormProblem> form(CreateCalculatorForm(type, context));
+    // The main window sizes its page by the panels the type table declares.
+    const PanelSize& panel = FindCalcType(type)->panel;
+    QCOMPARE(form->PanelMain()->minimumSize(), QSize(panel.width, panel.height));
     RCalculation calculation;
     form->InitCalculation(calculation);
     for (RField& field : calculation.Fields()) {
@@ -342,7 +345,7 @@ void TestFormProblem::programTextsShowTheirStart() {
 // stands for the kind's first unit on the form, in the arithmetic and in the
 // report alike, and is stored unchanged until the user picks a unit.
 void TestFormProblem::unlistedUnitIsTheFirstUnit() {
-    FormFixture<TFormCapacitor> fixture;
+    FormFixture<TFormCombination> fixture(2);
     fixture.Field(1).text = QStringLiteral("100");
     fixture.Set(0, QStringLiteral("100"), 7);
     QVERIFY(fixture.Radio("RadioC11")->isChecked());
@@ -369,7 +372,7 @@ void TestFormProblem::unlistedUnitIsTheFirstUnit() {
 }
 
 void TestFormProblem::buttonsCalculateClearHelp() {
-    FormFixture<TFormResistor> fixture;
+    FormFixture<TFormCombination> fixture(1);
     auto* calculate = fixture.Find<QPushButton>("ButtonCalculate");
     auto* clear = fixture.Find<QPushButton>("ButtonClear");
     auto* help = fixture.Find<QPushButton>("ButtonHelp");

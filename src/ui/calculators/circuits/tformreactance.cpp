@@ -1,40 +1,24 @@
 #include "ui/calculators/circuits/tformreactance.h"
 
+#include "core/calctypes.h"
 #include "ui/framework/rschematic.h"
 
 #include <QWidget>
 
 #include <algorithm>
 
-namespace {
-
-// Fields: 0 the component, 1 the frequency, 2 the reactance; solved for
-// the reactance, then for the component.
-std::vector<TFormSolver::Solve> ReactanceSolves(Reactor reactor) {
-    return {
-        {{0, 1}, [reactor](const auto& v) { return ReactanceOf(reactor, v[0], v[1]); }},
-        {{1, 2}, [reactor](const auto& v) { return ElementOfReactance(reactor, v[1], v[0]); }},
-    };
+TFormReactance::TFormReactance(AppContext& context, int type, QObject* parent)
+    : TFormProblem(context, type, parent) {
+    BuildLayout();
 }
 
-const TFormReactance::Variant Capacitive{5, Reactor::Capacitor, QStringLiteral("C"),
-                                         QStringLiteral("Xc")};
-const TFormReactance::Variant Inductive{6, Reactor::Inductor, QStringLiteral("L"),
-                                        QStringLiteral("Xl")};
-
-} // namespace
-
-TFormReactance::TFormReactance(AppContext& context, const Variant& variant, QObject* parent)
-    : TFormSolver(context, variant.type, ReactanceSolves(variant.reactor), parent) {
-    BuildLayout(variant);
-}
-
-void TFormReactance::BuildLayout(const Variant& variant) {
+void TFormReactance::BuildLayout() {
+    const QString elementStem = FieldMessageName(*TypeInfo(), 0);
+    const QString reactanceStem = FieldMessageName(*TypeInfo(), 2);
     // Declared at the origin first; placed once their size is known.
     QWidget* frequency = AddBox(TypeBox(1, QStringLiteral("F"), {}));
-    QWidget* element = AddBox(TypeBox(0, variant.element, {}));
-    QWidget* reactance =
-        AddBox(TypeBox(2, variant.reactance, {}, QStringLiteral("ImageOhm1"), true));
+    QWidget* element = AddBox(TypeBox(0, elementStem, {}));
+    QWidget* reactance = AddBox(TypeBox(2, reactanceStem, {}, QStringLiteral("ImageOhm1"), true));
     const int w = std::max({frequency->width(), element->width(), reactance->width()});
     const int h = std::max({frequency->height(), element->height(), reactance->height()});
 
@@ -44,10 +28,10 @@ void TFormReactance::BuildLayout(const Variant& variant) {
     const int topY = 28;
     const int right = left + 2 * w + 64;
     MoveBox(QStringLiteral("BoxF"), left, topY);
-    MoveBox("Box" + variant.reactance, right - reactance->width(), topY);
+    MoveBox("Box" + reactanceStem, right - reactance->width(), topY);
     const int elementX = (left + right - w) / 2;
     const int elementY = topY + h + 40;
-    MoveBox("Box" + variant.element, elementX, elementY);
+    MoveBox("Box" + elementStem, elementX, elementY);
 
     const int midY = elementY + element->height() / 2;
     const int inputX = left + 8;
@@ -61,14 +45,8 @@ void TFormReactance::BuildLayout(const Variant& variant) {
 
     const int groupsY = elementY + h + 20;
     QWidget* unknown =
-        AddUnknownGroup({"Radio" + variant.reactance, "Radio" + variant.element}, {left, groupsY});
+        AddUnknownGroup({"Radio" + reactanceStem, "Radio" + elementStem}, {left, groupsY});
     // The buttons stand below the component's wire, right of the Unknown group.
     const int width = std::max(right + 16, left + unknown->width() + 24 + 104);
     FinishLayout(QSize(width, groupsY + unknown->height() + 12));
 }
-
-TFormReactanceC::TFormReactanceC(AppContext& context, QObject* parent)
-    : TFormReactance(context, Capacitive, parent) {}
-
-TFormReactanceI::TFormReactanceI(AppContext& context, QObject* parent)
-    : TFormReactance(context, Inductive, parent) {}

@@ -1,28 +1,13 @@
 #include "ui/calculators/circuits/tformresonant.h"
 
-#include "core/calc/resonance.h"
 #include "ui/framework/rschematic.h"
 
 #include <QWidget>
 
 #include <algorithm>
 
-namespace {
-
-// Fields: 0 the inductance, 1 the capacitance, 2 the frequency; solved for
-// the frequency, the inductance, then the capacitance.
-std::vector<TFormSolver::Solve> ResonanceSolves() {
-    return {
-        {{0, 1}, [](const auto& v) { return ResonantFrequency(v[0], v[1]); }},
-        {{2, 1}, [](const auto& v) { return ResonantInductance(v[0], v[1]); }},
-        {{2, 0}, [](const auto& v) { return ResonantCapacitance(v[0], v[1]); }},
-    };
-}
-
-} // namespace
-
-TFormResonant::TFormResonant(AppContext& context, QObject* parent)
-    : TFormSolver(context, 18, ResonanceSolves(), parent) {
+TFormResonant::TFormResonant(AppContext& context, int type, QObject* parent)
+    : TFormProblem(context, type, parent) {
     BuildLayout();
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ui/calculators/tformsolver.h"
+#include "ui/framework/tformproblem.h"
 
 // The resonant frequency of an inductance and a capacitance, or the
 // inductance or capacitance that resonates at a frequency.
-class TFormResonant final : public TFormSolver {
+class TFormResonant final : public TFormProblem {
     Q_OBJECT
 
 public:
-    explicit TFormResonant(AppContext& context, QObject* parent = nullptr);
+    TFormResonant(AppContext& context, int type, QObject* parent = nullptr);
 
 private:
     void BuildLayout();

@@ -1,6 +1,6 @@
 #include "ui/calculators/converters/tformconverter.h"
 
-#include "core/rcalculation.h"
+#include "core/calctypes.h"
 #include "core/units.h"
 #include "ui/calculators/converters/rsuperscript.h"
 
@@ -23,14 +23,57 @@ PoweredCaption SplitPower(const QString& caption) {
     return {caption, 1};
 }
 
-} // namespace
+// The names of a side's controls: the stem of its box and edit ("UsLen":
+// EditUsLen in BoxUsLen, captioned by LabelUsLen) and its unit radios.
+struct Side {
+    QString stem;
+    QStringList radios; // in unit order
+};
 
-TFormConverter::TFormConverter(AppContext& context, const Family& family, QObject* parent)
-    : TFormTwoWay(context, family.type, parent), converter_(family.converter) {
-    AddBoxes(SideBox(0, family.us), SideBox(1, family.metric));
+Side SideOf(int unitKind) {
+    auto radios = [](const QString& prefix, const QStringList& units) {
+        QStringList names;
+        for (const QString& unit : units)
+            names << QStringLiteral("Radio") + prefix + unit;
+        return names;
+    };
+    const QString us = QStringLiteral("Us");
+    const QString met = QStringLiteral("Met");
+    switch (UnitKind(unitKind)) {
+    case UnitKind::UsLength:
+        return {QStringLiteral("UsLen"), radios(us, {"In", "Ft", "Yd", "Mile"})};
+    case UnitKind::MetricLength:
+        return {QStringLiteral("MetLen"), radios(met, {"Mm", "Cm", "M", "Km"})};
+    case UnitKind::UsArea:
+        return {QStringLiteral("UsArea"), radios(us, {"In2", "Ft2", "Yd2", "Acre", "Mi2"})};
+    case UnitKind::MetricArea:
+        return {QStringLiteral("MetArea"), radios(met, {"Mm2", "Cm2", "M2", "Hectare", "Km2"})};
+    case UnitKind::UsVolume:
+        return {QStringLiteral("UsVol"), radios(us, {"In3", "Ft3", "Yd3"})};
+    case UnitKind::MetricVolume:
+        return {QStringLiteral("MetVol"), radios(met, {"Mm3", "Cm3", "M3"})};
+    case UnitKind::UsFluid:
+        return {QStringLiteral("UsVol"), radios(us, {"Oz", "Quart", "Gallon"})};
+    case UnitKind::MetricFluid:
+        return {QStringLiteral("MetVol"), radios(met, {"Ml", "L"})};
+    case UnitKind::UsWeight:
+        return {QStringLiteral("UsWeight"), radios(us, {"Oz", "Lb", "Ton"})};
+    case UnitKind::MetricWeight:
+        return {QStringLiteral("MetWeight"), radios(met, {"G", "Kg", "Tonne"})};
+    default:
+        return {};
+    }
 }
 
-TFormProblem::BoxSpec TFormConverter::SideBox(int field, const Side& side) const {
+} // namespace
+
+TFormConverter::TFormConverter(AppContext& context, int type, QObject* parent)
+    : TFormTwoWay(context, type, parent) {
+    AddBoxes(SideBox(0), SideBox(1));
+}
+
+TFormProblem::BoxSpec TFormConverter::SideBox(int field) const {
+    const Side side = SideOf(TypeInfo()->fields[size_t(field)].unitKind);
     BoxSpec box = TypeBox(field, side.stem, {}, QString(), true);
     box.radioNames = side.radios;
     const int kind = box.unitKind;
@@ -48,85 +91,3 @@ TFormProblem::BoxSpec TFormConverter::SideBox(int field, const Side& side) const
     };
     return box;
 }
-
-void TFormConverter::Convert(int from) {
-    if (!ValidateFields({from}, false))
-        return;
-    const double value = Calculation()->Field(from).GetReal();
-    Finish(1 - from, from == 0 ? UsToMetric(converter_, value) : MetricToUs(converter_, value));
-}
-
-namespace {
-
-TFormConverter::Family Lengths() {
-    return {11,
-            Converter::Length,
-            {QStringLiteral("UsLen"),
-             {QStringLiteral("RadioUsIn"), QStringLiteral("RadioUsFt"), QStringLiteral("RadioUsYd"),
-              QStringLiteral("RadioUsMile")}},
-            {QStringLiteral("MetLen"),
-             {QStringLiteral("RadioMetMm"), QStringLiteral("RadioMetCm"),
-              QStringLiteral("RadioMetM"), QStringLiteral("RadioMetKm")}}};
-}
-
-TFormConverter::Family Areas() {
-    return {
-        12,
-        Converter::Area,
-        {QStringLiteral("UsArea"),
-         {QStringLiteral("RadioUsIn2"), QStringLiteral("RadioUsFt2"), QStringLiteral("RadioUsYd2"),
-          QStringLiteral("RadioUsAcre"), QStringLiteral("RadioUsMi2")}},
-        {QStringLiteral("MetArea"),
-         {QStringLiteral("RadioMetMm2"), QStringLiteral("RadioMetCm2"),
-          QStringLiteral("RadioMetM2"), QStringLiteral("RadioMetHectare"),
-          QStringLiteral("RadioMetKm2")}}};
-}
-
-TFormConverter::Family DryVolumes() {
-    return {13,
-            Converter::DryVolume,
-            {QStringLiteral("UsVol"),
-             {QStringLiteral("RadioUsIn3"), QStringLiteral("RadioUsFt3"),
-              QStringLiteral("RadioUsYd3")}},
-            {QStringLiteral("MetVol"),
-             {QStringLiteral("RadioMetMm3"), QStringLiteral("RadioMetCm3"),
-              QStringLiteral("RadioMetM3")}}};
-}
-
-TFormConverter::Family FluidVolumes() {
-    return {
-        14,
-        Converter::FluidVolume,
-        {QStringLiteral("UsVol"),
-         {QStringLiteral("RadioUsOz"), QStringLiteral("RadioUsQuart"),
-          QStringLiteral("RadioUsGallon")}},
-        {QStringLiteral("MetVol"), {QStringLiteral("RadioMetMl"), QStringLiteral("RadioMetL")}}};
-}
-
-TFormConverter::Family Weights() {
-    return {
-        15,
-        Converter::Weight,
-        {QStringLiteral("UsWeight"),
-         {QStringLiteral("RadioUsOz"), QStringLiteral("RadioUsLb"), QStringLiteral("RadioUsTon")}},
-        {QStringLiteral("MetWeight"),
-         {QStringLiteral("RadioMetG"), QStringLiteral("RadioMetKg"),
-          QStringLiteral("RadioMetTonne")}}};
-}
-
-} // namespace
-
-TFormConvLength::TFormConvLength(AppContext& context, QObject* parent)
-    : TFormConverter(context, Lengths(), parent) {}
-
-TFormConvArea::TFormConvArea(AppContext& context, QObject* parent)
-    : TFormConverter(context, Areas(), parent) {}
-
-TFormConvVolDry::TFormConvVolDry(AppContext& context, QObject* parent)
-    : TFormConverter(context, DryVolumes(), parent) {}
-
-TFormConvVolFluid::TFormConvVolFluid(AppContext& context, QObject* parent)
-    : TFormConverter(context, FluidVolumes(), parent) {}
-
-TFormConvWeight::TFormConvWeight(AppContext& context, QObject* parent)
-    : TFormConverter(context, Weights(), parent) {}

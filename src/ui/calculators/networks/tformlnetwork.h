@@ -5,7 +5,6 @@
 #include <QPoint>
 
 class QGroupBox;
-enum class LNetworkType;
 
 // A two-element network between Zin and Zout: either port from the other and
 // the elements, or the design of two reactances that match a load to a
@@ -14,19 +13,15 @@ class TFormLNetwork final : public TFormNetwork {
     Q_OBJECT
 
 public:
-    explicit TFormLNetwork(AppContext& context, QObject* parent = nullptr);
+    TFormLNetwork(AppContext& context, int type, QObject* parent = nullptr);
 
-    void Calculate() override;
     void ShowConfiguration() override;
     void ShowSolutions() override;
-    RField* GetUnknownField() const override;
 
     // Which drawing the form shows: 0 with Z1 in series, 1 with Z1 to ground.
     int Drawing() const { return drawing_; }
 
 private:
-    void Design(LNetworkType type);
-
     int drawing_ = 0;
     QGroupBox* groupSolution_ = nullptr;
     // How far the parts of the drawing move from the first drawing to the second.

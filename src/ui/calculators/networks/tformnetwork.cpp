@@ -98,7 +98,3 @@ void TFormNetwork::FinishNetwork(int groupsRight, int groupsBottom) {
     const int width = std::max(outputX_ + inputX_, groupsRight + ButtonColumn);
     FinishLayout(QSize(width, groupsBottom + 12));
 }
-
-void TFormNetwork::ShowUnknown() {
-    MarkUnknownFields();
-}

@@ -11,11 +11,6 @@
 class TFormNetwork : public TFormProblem {
     Q_OBJECT
 
-public:
-    // Marks the fields the chosen unknown writes; the fields of the other
-    // unknowns get the normal look, and no other edit is touched.
-    void ShowUnknown() override;
-
 protected:
     TFormNetwork(AppContext& context, int type, QObject* parent = nullptr);
 

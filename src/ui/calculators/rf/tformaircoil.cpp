@@ -1,6 +1,5 @@
 #include "ui/calculators/rf/tformaircoil.h"
 
-#include "core/calc/aircoil.h"
 #include "ui/framework/rschematic.h"
 
 #include <QLabel>
@@ -8,23 +7,8 @@
 
 #include <algorithm>
 
-namespace {
-
-// Fields: 0 the diameter, 1 the length, 2 the turns, 3 the inductance;
-// solved for the inductance, the diameter, the length, then the turns.
-std::vector<TFormSolver::Solve> CoilSolves() {
-    return {
-        {{0, 1, 2}, [](const auto& v) { return CoilInductance(v[0], v[1], v[2]); }},
-        {{3, 1, 2}, [](const auto& v) { return CoilDiameter(v[0], v[1], v[2]); }},
-        {{0, 3, 2}, [](const auto& v) { return CoilLength(v[0], v[1], v[2]); }},
-        {{0, 3, 1}, [](const auto& v) { return CoilTurns(v[0], v[1], v[2]); }},
-    };
-}
-
-} // namespace
-
-TFormAirCoil::TFormAirCoil(AppContext& context, QObject* parent)
-    : TFormSolver(context, 19, CoilSolves(), parent) {
+TFormAirCoil::TFormAirCoil(AppContext& context, int type, QObject* parent)
+    : TFormProblem(context, type, parent) {
     BuildLayout();
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "ui/calculators/tformsolver.h"
+#include "ui/framework/tformproblem.h"
 
 // The inductance of a single-layer air-core coil from its diameter, winding
 // length and number of turns, or any one of those from the other three.
-class TFormAirCoil final : public TFormSolver {
+class TFormAirCoil final : public TFormProblem {
     Q_OBJECT
 
 public:
-    explicit TFormAirCoil(AppContext& context, QObject* parent = nullptr);
+    TFormAirCoil(AppContext& context, int type, QObject* parent = nullptr);
 
 private:
     void BuildLayout();

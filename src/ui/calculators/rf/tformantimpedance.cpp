@@ -2,9 +2,10 @@
 
 #include "core/calc/antenna.h"
 #include "core/calctypes.h"
-#include "core/messages.h"
+#include "core/calculationsolver.h"
 #include "core/rcalculation.h"
 #include "core/rfield.h"
+#include "core/text/antennaadvice.h"
 #include "ui/calculators/rf/advicepopup.h"
 #include "ui/framework/appcontext.h"
 #include "ui/framework/rschematic.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr int Edge = 16;
 constexpr int Gap = 16;
 constexpr int WireGap = 24;
-constexpr int ResultField = 5;
 
 // Moves a box and its caption from the panel into a group of it.
 void Adopt(QWidget* group, QWidget* box, QWidget* caption, QPoint boxPosition) {
@@ -35,8 +35,8 @@ void Adopt(QWidget* group, QWidget* box, QWidget* caption, QPoint boxPosition) {
 
 } // namespace
 
-TFormAntImpedance::TFormAntImpedance(AppContext& context, QObject* parent)
-    : TFormProblem(context, 20, parent) {
+TFormAntImpedance::TFormAntImpedance(AppContext& context, int type, QObject* parent)
+    : TFormProblem(context, type, parent) {
     BuildLayout();
 }
 
@@ -147,13 +147,6 @@ RSchematic* TFormAntImpedance::BuildAddedCircuit(QWidget* resistor, QWidget* rea
     return wiring;
 }
 
-RField* TFormAntImpedance::GetUnknownField() const {
-    RCalculation* calculation = Calculation();
-    if (!calculation || calculation->FieldCount() <= ResultField)
-        return nullptr;
-    return &calculation->Field(ResultField);
-}
-
 void TFormAntImpedance::ShowConfiguration() {
     RCalculation* calculation = Calculation();
     if (!calculation)
@@ -183,18 +176,6 @@ void TFormAntImpedance::ShowSolutions() {
     CheckSolutionRadio(solution);
 }
 
-bool TFormAntImpedance::ReadReading(int field, double& value) const {
-    const RField& reading = Calculation()->Field(field);
-    if (IsOffScale(reading.FormatReal(Precision()))) {
-        value = OffScaleReading;
-        return true;
-    }
-    if (!ValidateFields({field}, false))
-        return false;
-    value = reading.GetReal();
-    return true;
-}
-
 QRect TFormAntImpedance::AdviceArea() const {
     const QWidget* over = Context().centralPanel ? Context().centralPanel : PanelMain();
     return QRect(over->mapToGlobal(QPoint(0, 0)), over->size());
@@ -209,52 +190,16 @@ void TFormAntImpedance::SwitchToAddedCircuit() {
     ShowConfiguration();
 }
 
-void TFormAntImpedance::Calculate() {
-    RCalculation* calculation = Calculation();
-    if (!calculation || calculation->FieldCount() <= ResultField)
-        return;
-    const QRect area = AdviceArea();
-    // The frequency is checked although the readings do not depend on it.
-    if (!ValidateFields({0}, false))
-        return;
-    AntennaReading reading;
-    if (!ReadReading(1, reading.z) || !ReadReading(2, reading.swr))
-        return;
-    reading.swrText = calculation->Field(2).FormatReal(Precision());
-    const int configuration = calculation->Configuration();
-    if (HasAddedCircuit(configuration)) {
-        if (!ValidateFields({3, 4}, false))
-            return;
-        reading.addedResistance = calculation->Field(3).GetReal();
-        reading.addedReactance = AddedReactance(configuration, calculation->Field(4).GetReal());
+void TFormAntImpedance::ShowAdvice(const SolveResult& result) {
+    const RCalculation* calculation = Calculation();
+    const int precision = Precision();
+    const AdviceQuote quote =
+        QuoteOfAdvice(result.advice, calculation->Field(2).FormatReal(precision),
+                      result.quoted.at(0), result.quoted.at(1), precision);
+    if (AdvicePopup* popup = Context().advice) {
+        const QRect area = AdviceArea();
+        popup->ShowAdvice(result.advice, quote.first, quote.second, area.left(), area.top(),
+                          area.left() + area.width(), area.top() + area.height());
     }
-
-    const AntennaOutcome outcome = SolveAntenna(reading, Precision());
-    switch (outcome.kind) {
-    case AntennaOutcome::Kind::Failure:
-        ShowWarning(outcome.message);
-        return;
-    case AntennaOutcome::Kind::Advice:
-        if (AdvicePopup* popup = Context().advice)
-            popup->ShowAdvice(outcome.advice, outcome.first, outcome.second, area.left(),
-                              area.top(), area.left() + area.width(), area.top() + area.height());
-        SwitchToAddedCircuit();
-        return;
-    case AntennaOutcome::Kind::Solutions:
-        break;
-    }
-
-    RField& result = calculation->Field(ResultField);
-    if (result.solutions.size() < 2)
-        result.solutions.resize(2);
-    const Complex& first = outcome.solution1;
-    const Complex& second = outcome.solution2;
-    result.SetComplex(first.re, first.im);
-    result.solutions[0].SetComplex(first.re, first.im);
-    result.solutions[1].SetComplex(second.re, second.im);
-    calculation->SetSolution(0);
-    ShowField(ResultField);
-    ShowSolutions();
-    SetModified();
-    ClearWarning();
+    SwitchToAddedCircuit();
 }

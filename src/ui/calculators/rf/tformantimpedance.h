@@ -14,15 +14,20 @@ class TFormAntImpedance final : public TFormProblem {
     Q_OBJECT
 
 public:
-    explicit TFormAntImpedance(AppContext& context, QObject* parent = nullptr);
+    TFormAntImpedance(AppContext& context, int type, QObject* parent = nullptr);
 
-    void Calculate() override;
+    // No edit is marked: the impedance is always the result.
+    void ShowUnknown() override {}
     void ShowConfiguration() override;
     void ShowSolutions() override;
-    RField* GetUnknownField() const override;
 
     // Whether the added-circuit group is shown now.
     bool AddedCircuitShown() const { return extraShown_; }
+
+protected:
+    // Shows the advice centred over the main window's calculation area and
+    // switches the form to the added circuit.
+    void ShowAdvice(const SolveResult& result) override;
 
 private:
     void BuildLayout();
@@ -31,8 +36,6 @@ private:
     // coil (their boxes move into it), in panelExtra_.
     RSchematic* BuildAddedCircuit(QWidget* resistor, QWidget* reactance, int top,
                                   int captionHeight);
-    // A reading's value: the off-scale mark "H" or a validated number.
-    bool ReadReading(int field, double& value) const;
     // The screen rectangle the advice is centred on: left, top, right, bottom.
     QRect AdviceArea() const;
     void SwitchToAddedCircuit();

@@ -1,6 +1,7 @@
 #include "ui/calculators/rf/tformmessage.h"
 
 #include "core/calc/antenna.h"
+#include "core/text/antennaadvice.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,6 +3,7 @@
 #include "core/calc/numbertext.h"
 #include "core/calc/swr.h"
 #include "core/rcalculation.h"
+#include "core/text/readingtexts.h"
 #include "ui/framework/rschematic.h"
 
 #include <QFontMetrics>
@@ -52,8 +53,8 @@ QString BrokenBetweenParts(const QString& text, const QFontMetrics& metrics, int
 
 } // namespace
 
-TFormSWRCalc::TFormSWRCalc(AppContext& context, QObject* parent)
-    : TFormProblem(context, 10, parent) {
+TFormSWRCalc::TFormSWRCalc(AppContext& context, int type, QObject* parent)
+    : TFormProblem(context, type, parent) {
     BuildLayout();
 }
 
@@ -108,43 +109,9 @@ void TFormSWRCalc::BuildLayout() {
     FinishLayout(QSize(width, std::max(bottom + 16, boxesY + 110)));
 }
 
-void TFormSWRCalc::ShowUnknown() {
-    const RCalculation* calculation = Calculation();
-    if (!calculation)
-        return;
-    const QList<int> load = {1, 2};
-    const QList<int> line = {11};
-    const QList<int> swr = {21};
-    switch (calculation->Unknown()) {
-    case 0:
-        MarkEdits(swr, load + line);
-        break;
-    case 1:
-        MarkEdits(load, swr + line);
-        break;
-    case 2:
-        MarkEdits(line, swr + load);
-        break;
-    default:
-        MarkEdits({}, swr + load + line);
-        break;
-    }
-}
-
 void TFormSWRCalc::ShowCalculation() {
     TFormProblem::ShowCalculation();
     ShowReading();
-}
-
-void TFormSWRCalc::Calculate() {
-    RCalculation* calculation = Calculation();
-    if (!calculation || calculation->Unknown() != 0)
-        return;
-    if (!ValidateFields({0, 1}, false))
-        return;
-    const SwrSolved solved =
-        SwrOf(calculation->Field(0).GetComplex(), calculation->Field(1).GetReal());
-    Finish(SwrField, solved.swr);
 }
 
 void TFormSWRCalc::ShowReading() {

@@ -11,10 +11,8 @@ class TFormSWRCalc final : public TFormProblem {
     Q_OBJECT
 
 public:
-    explicit TFormSWRCalc(AppContext& context, QObject* parent = nullptr);
+    TFormSWRCalc(AppContext& context, int type, QObject* parent = nullptr);
 
-    void Calculate() override;
-    void ShowUnknown() override;
     void ShowCalculation() override;
 
 private:

@@ -1,0 +1,105 @@
+#include "core/calculationsolver.h"
+
+#include "core/calc/antenna.h"
+#include "core/calctypes.h"
+#include "core/messages.h"
+#include "core/rcalculation.h"
+
+namespace {
+
+bool HasFields(const RCalculation& calculation, const SolveSpec& solve) {
+    auto has = [&calculation](int field) { return field >= 0 && field < calculation.FieldCount(); };
+    for (const ReadSpec& read : solve.reads) {
+        if (!has(read.field))
+            return false;
+    }
+    for (int field : solve.writes) {
+        if (!has(field))
+            return false;
+    }
+    return true;
+}
+
+bool ReadIn(const ReadSpec& read, int configuration) {
+    return configuration >= 0 && configuration < 32 && (read.configurations >> configuration) & 1u;
+}
+
+// Takes the values the solve reads into the input; false when one fails its
+// check (its warning shown) or is no input at all.
+bool ReadInputs(const RCalculation& calculation, const CalcTypeInfo& info, const SolveSpec& solve,
+                SolverInput& input, bool& noInput) {
+    input.configuration = calculation.Configuration();
+    for (const ReadSpec& read : solve.reads) {
+        const RField& field = calculation.Field(read.field);
+        const QString name = FieldMessageName(info, read.field, input.configuration);
+        Complex value;
+        if (solve.emptyIsNoInput && field.text.isEmpty()) {
+            noInput = true;
+            return false;
+        }
+        if (!ReadIn(read, input.configuration)) {
+            value = Complex();
+        } else if (read.offScaleMark && IsOffScale(field.text)) {
+            value = Complex(OffScaleReading);
+        } else if (!field.Validate(name, solve.allowNegative)) {
+            return false;
+        } else {
+            value = field.GetComplex();
+        }
+        input.values.push_back(value);
+        input.units.push_back(field.Unit());
+        input.names.push_back(name);
+    }
+    return true;
+}
+
+bool Store(RCalculation& calculation, const SolveSpec& solve, const SolverOutcome& outcome) {
+    if (outcome.solutions.size() == 1 && solve.writes.size() == 1)
+        return calculation.Field(solve.writes.front())
+            .StoreResult(outcome.solutions.front().at(0), outcome.unit);
+    return calculation.StoreSolutions(solve.writes, outcome.solutions);
+}
+
+} // namespace
+
+SolveResult SolveCalculation(RCalculation& calculation, const CalcTypeInfo& info,
+                             const SolveSpec& solve) {
+    SolveResult result;
+    if (!solve.solver || !HasFields(calculation, solve))
+        return result;
+    SolverInput input;
+    bool noInput = false;
+    if (!ReadInputs(calculation, info, solve, input, noInput)) {
+        result.kind = noInput ? SolveResult::Kind::Nothing : SolveResult::Kind::Refused;
+        return result;
+    }
+    const SolverOutcome outcome = solve.solver(input);
+    switch (outcome.kind) {
+    case SolverOutcome::Kind::Advice:
+        result.kind = SolveResult::Kind::Advice;
+        result.advice = outcome.advice;
+        result.quoted = outcome.quoted;
+        return result;
+    case SolverOutcome::Kind::Failed:
+        if (outcome.emptiesWritten) {
+            for (int field : solve.writes)
+                calculation.Field(field).SetTexts(QString(), QString());
+            calculation.SetSolution(-1);
+        }
+        ShowWarning(outcome.message);
+        result.kind =
+            outcome.emptiesWritten ? SolveResult::Kind::Emptied : SolveResult::Kind::Refused;
+        return result;
+    case SolverOutcome::Kind::Solved:
+        break;
+    }
+    if (!Store(calculation, solve, outcome)) {
+        ShowWarning(NoSolutionMessage());
+        result.kind = SolveResult::Kind::Refused;
+        return result;
+    }
+    ClearWarning();
+    result.kind = SolveResult::Kind::Stored;
+    result.solutions = int(outcome.solutions.size());
+    return result;
+}
