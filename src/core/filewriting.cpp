@@ -1,5 +1,7 @@
 #include "core/filewriting.h"
 
+#include "core/messages.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -112,4 +114,21 @@ bool IsSameFile(const QString& first, const QString& second) {
     const QString canonical = QFileInfo(first).canonicalFilePath();
     return !canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath();
 #endif
+}
+
+bool WriteFileOrSay(const QString& path, const DeviceWriter& write,
+                    const QString& writeFailureHint) {
+    switch (WriteFileSafely(path, write)) {
+    case WriteOutcome::Written:
+        return true;
+    case WriteOutcome::NotOpened:
+        ShowError(QStringLiteral("Could not open file '") + path +
+                  QStringLiteral("' for writing."));
+        return false;
+    case WriteOutcome::NotWritten:
+        break;
+    }
+    ShowError(QStringLiteral("Error writing to file file '") + path + QStringLiteral("'.") +
+              writeFailureHint);
+    return false;
 }

@@ -30,6 +30,13 @@ using DeviceWriter = std::function<bool(QIODevice&)>;
 WriteOutcome WriteFileSafely(const QString& path, const DeviceWriter& write);
 WriteOutcome WriteFileSafely(const QString& path, const QByteArray& bytes);
 
+// Writes as WriteFileSafely does and says through the message sink what
+// failed: "Could not open file '<path>' for writing." or "Error writing to
+// file file '<path>'." followed by the writer's own hint (" The disk could
+// be full.").
+bool WriteFileOrSay(const QString& path, const DeviceWriter& write,
+                    const QString& writeFailureHint = QString());
+
 // Whether both paths name one existing file, however they are spelled:
 // through a symbolic link, "./", or a second hard link.
 bool IsSameFile(const QString& first, const QString& second);

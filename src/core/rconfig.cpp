@@ -155,16 +155,5 @@ bool RConfig::WriteTo(QIODevice& device) const {
 bool RConfig::Write() const {
     // The user's configuration folder may not be there yet.
     QDir().mkpath(QFileInfo(FileName).absolutePath());
-    switch (WriteFileSafely(FileName, [this](QIODevice& device) { return WriteTo(device); })) {
-    case WriteOutcome::Written:
-        return true;
-    case WriteOutcome::NotOpened:
-        ShowError(QStringLiteral("Could not open file '") + FileName +
-                  QStringLiteral("' for writing."));
-        return false;
-    case WriteOutcome::NotWritten:
-        break;
-    }
-    ShowError(QStringLiteral("Error writing to file file '") + FileName + QStringLiteral("'."));
-    return false;
+    return WriteFileOrSay(FileName, [this](QIODevice& device) { return WriteTo(device); });
 }

@@ -109,19 +109,8 @@ bool RWorksheet::WriteTo(QIODevice& device) const {
 }
 
 bool RWorksheet::Write() const {
-    switch (WriteFileSafely(FileName, [this](QIODevice& device) { return WriteTo(device); })) {
-    case WriteOutcome::Written:
-        return true;
-    case WriteOutcome::NotOpened:
-        ShowError(QStringLiteral("Could not open file '") + FileName +
-                  QStringLiteral("' for writing."));
-        return false;
-    case WriteOutcome::NotWritten:
-        break;
-    }
-    ShowError(QStringLiteral("Error writing to file file '") + FileName +
-              QStringLiteral("'. The disk could be full."));
-    return false;
+    return WriteFileOrSay(FileName, [this](QIODevice& device) { return WriteTo(device); },
+                          QStringLiteral(" The disk could be full."));
 }
 
 int RWorksheet::FindByName(const QString& name) const {
