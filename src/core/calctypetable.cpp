@@ -64,8 +64,11 @@ FieldSpec WithSolutions(FieldSpec entry, int count) {
 // Reads the fields in the order given and writes the others.
 SolveSpec Solve(std::initializer_list<int> reads, std::vector<int> writes, Solver solver) {
     SolveSpec solve;
-    for (int field : reads)
-        solve.reads.push_back(ReadSpec{field});
+    for (int field : reads) {
+        ReadSpec read;
+        read.field = field;
+        solve.reads.push_back(read);
+    }
     solve.writes = std::move(writes);
     solve.solver = solver;
     return solve;
