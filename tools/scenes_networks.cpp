@@ -50,6 +50,15 @@ const SceneRegistration threeElements(31, [](ShotKit& kit) {
     kit.Click(QStringLiteral("RadioZout3"));
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("0.00005"));
     kit.Save(QStringLiteral("pinetwork-long-result"));
+    // The amplifier's tank: 2000 ohms to 50 with a loaded Q of 10.
+    kit.Click(QStringLiteral("RadioZout1"));
+    kit.Click(QStringLiteral("RadioDesign"));
+    kit.Type(QStringLiteral("EditZin"), QStringLiteral("2000"));
+    kit.Type(QStringLiteral("EditZout"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditQ"), QStringLiteral("10"));
+    kit.Save(QStringLiteral("pinetwork-design"));
+    kit.Type(QStringLiteral("EditQ"), QStringLiteral("5"));
+    kit.Save(QStringLiteral("pinetwork-design-q-too-low"));
 
     kit.ShowType(QStringLiteral("T Network"));
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
@@ -61,6 +70,14 @@ const SceneRegistration threeElements(31, [](ShotKit& kit) {
     kit.Save(QStringLiteral("tnetwork-unknown-zin"));
     kit.Type(QStringLiteral("EditZ2"), QStringLiteral("-5"));
     kit.Save(QStringLiteral("tnetwork-warning"));
+    kit.Type(QStringLiteral("EditZ2"), QString());
+    kit.Click(QStringLiteral("RadioDesign"));
+    kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZout"), QStringLiteral("200"));
+    kit.Type(QStringLiteral("EditQ"), QStringLiteral("2"));
+    kit.Save(QStringLiteral("tnetwork-design"));
+    kit.Click(QStringLiteral("RadioZout"));
+    kit.Save(QStringLiteral("tnetwork-design-then-zout"));
 });
 
 } // namespace

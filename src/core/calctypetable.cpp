@@ -285,7 +285,7 @@ std::array<CalcTypeInfo, CalcTypeCount> BuildTable() {
          ThreeElementUnknowns(SolveWith<PiNetworkZout>, SolveWith<PiNetworkZin>,
                               SolveNetworkDesign<DesignPiNetwork>),
          {},
-         {432, 427}},
+         {432, 449}},
         {9,
          "TNetwork",
          "T Network:",
@@ -297,7 +297,7 @@ std::array<CalcTypeInfo, CalcTypeCount> BuildTable() {
          ThreeElementUnknowns(SolveWith<TNetworkZout>, SolveWith<TNetworkZin>,
                               SolveNetworkDesign<DesignTNetwork>),
          {},
-         {432, 427}},
+         {432, 449}},
         // The SWR is always the result; a file may name another unknown,
         // which only marks that field.
         {10,
