@@ -77,6 +77,7 @@ void Charts(ShotKit& kit, const QString& suffix) {
     Check(kit, "RadioDesign");
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("2000"));
     kit.Type(QStringLiteral("EditZout"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZoutJ"), QString());
     kit.Type(QStringLiteral("EditQ"), QStringLiteral("10"));
     save("pinetwork-design");
 

@@ -54,7 +54,9 @@ const SceneRegistration threeElements(31, [](ShotKit& kit) {
     kit.Click(QStringLiteral("RadioZout1"));
     kit.Click(QStringLiteral("RadioDesign"));
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("2000"));
+    kit.Type(QStringLiteral("EditZinJ"), QString());
     kit.Type(QStringLiteral("EditZout"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZoutJ"), QString());
     kit.Type(QStringLiteral("EditQ"), QStringLiteral("10"));
     kit.Save(QStringLiteral("pinetwork-design"));
     kit.Type(QStringLiteral("EditQ"), QStringLiteral("5"));
@@ -73,7 +75,9 @@ const SceneRegistration threeElements(31, [](ShotKit& kit) {
     kit.Type(QStringLiteral("EditZ2"), QString());
     kit.Click(QStringLiteral("RadioDesign"));
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZinJ"), QString());
     kit.Type(QStringLiteral("EditZout"), QStringLiteral("200"));
+    kit.Type(QStringLiteral("EditZoutJ"), QString());
     kit.Type(QStringLiteral("EditQ"), QStringLiteral("2"));
     kit.Save(QStringLiteral("tnetwork-design"));
     kit.Click(QStringLiteral("RadioZout"));
