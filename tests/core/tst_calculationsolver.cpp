@@ -303,13 +303,10 @@ void TestCalculationSolver::designFromLoadedQ_data() {
     QTest::newRow("Zin checked before Q")
         << 8 << QStringList{"abc", "50", "abc"}
         << "Error: Real value for Zin did not contain a valid number.";
-    QTest::newRow("Q not a number") << 9 << QStringList{"50", "200", "abc"}
-                                    << "Error: Real value for Q did not contain a valid number.";
     QTest::newRow("Q negative") << 8 << QStringList{"2000", "50", "-10"}
                                 << "Error: Value for Q cannot be negative.";
     QTest::newRow("Q too low") << 8 << QStringList{"2000", "50", "6.2"}
                                << "Error: Q must be greater than 6.245 for these resistances.";
-    QTest::newRow("Q empty") << 9 << QStringList{"50", "200", ""} << "Error: No solution.";
 }
 
 // The design reads Zin, Zout and the Q kept among the extras, in that order;
