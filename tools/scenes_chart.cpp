@@ -74,6 +74,12 @@ void Charts(ShotKit& kit, const QString& suffix) {
     kit.Type(QStringLiteral("EditZ2J"), QStringLiteral("50"));
     kit.Type(QStringLiteral("EditZ3J"), QStringLiteral("-200"));
     save("pinetwork");
+    Check(kit, "RadioDesign");
+    kit.Type(QStringLiteral("EditZin"), QStringLiteral("2000"));
+    kit.Type(QStringLiteral("EditZout"), QStringLiteral("50"));
+    kit.Type(QStringLiteral("EditZoutJ"), QString());
+    kit.Type(QStringLiteral("EditQ"), QStringLiteral("10"));
+    save("pinetwork-design");
 
     kit.ShowType(QStringLiteral("T Network"));
     Check(kit, "RadioZout");

@@ -37,6 +37,16 @@ const SceneRegistration lNetwork(30, [](ShotKit& kit) {
     kit.Save(QStringLiteral("lnetwork-no-solution-found"));
 });
 
+// A Pi or T network designed between two resistances with a loaded Q.
+void Design(ShotKit& kit, const char* zin, const char* zout, const char* q) {
+    kit.Click(QStringLiteral("RadioDesign"));
+    kit.Type(QStringLiteral("EditZin"), QLatin1String(zin));
+    kit.Type(QStringLiteral("EditZinJ"), QString());
+    kit.Type(QStringLiteral("EditZout"), QLatin1String(zout));
+    kit.Type(QStringLiteral("EditZoutJ"), QString());
+    kit.Type(QStringLiteral("EditQ"), QLatin1String(q));
+}
+
 const SceneRegistration threeElements(31, [](ShotKit& kit) {
     kit.ShowType(QStringLiteral("Pi Network"));
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
@@ -50,6 +60,12 @@ const SceneRegistration threeElements(31, [](ShotKit& kit) {
     kit.Click(QStringLiteral("RadioZout3"));
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("0.00005"));
     kit.Save(QStringLiteral("pinetwork-long-result"));
+    // The amplifier's tank: 2000 ohms to 50 with a loaded Q of 10.
+    kit.Click(QStringLiteral("RadioZout1"));
+    Design(kit, "2000", "50", "10");
+    kit.Save(QStringLiteral("pinetwork-design"));
+    kit.Type(QStringLiteral("EditQ"), QStringLiteral("5"));
+    kit.Save(QStringLiteral("pinetwork-design-q-too-low"));
 
     kit.ShowType(QStringLiteral("T Network"));
     kit.Type(QStringLiteral("EditZin"), QStringLiteral("50"));
@@ -61,6 +77,11 @@ const SceneRegistration threeElements(31, [](ShotKit& kit) {
     kit.Save(QStringLiteral("tnetwork-unknown-zin"));
     kit.Type(QStringLiteral("EditZ2"), QStringLiteral("-5"));
     kit.Save(QStringLiteral("tnetwork-warning"));
+    kit.Type(QStringLiteral("EditZ2"), QString());
+    Design(kit, "50", "200", "2");
+    kit.Save(QStringLiteral("tnetwork-design"));
+    kit.Click(QStringLiteral("RadioZout"));
+    kit.Save(QStringLiteral("tnetwork-design-then-zout"));
 });
 
 } // namespace

@@ -64,6 +64,11 @@ QString FieldMessageName(const CalcTypeInfo& info, int field, int configuration)
     return QString::fromLatin1(entry.messageName);
 }
 
+QString ReadName(const CalcTypeInfo& info, const ReadSpec& read, int configuration) {
+    return read.IsExtra() ? QString::fromLatin1(read.extraName)
+                          : FieldMessageName(info, read.field, configuration);
+}
+
 QString ConfigurationCaption(const CalcTypeInfo& info, int configuration) {
     if (configuration < 0 || configuration >= int(info.configurations.size()))
         return QString();

@@ -74,7 +74,8 @@ struct FieldSpec {
     bool element = false;
 };
 
-// One field a solve reads.
+// One value a solve reads: a field, or a setting kept among the
+// calculation's extras (rextras.h).
 struct ReadSpec {
     int field = 0;
     // The configurations in which it is read, a bit per configuration
@@ -83,6 +84,13 @@ struct ReadSpec {
     // The analyser's off-scale mark "H" (in any case) reads as
     // OffScaleReading rather than failing the check.
     bool offScaleMark = false;
+    // Not empty: the value is the extra with this key, a plain number
+    // without unit, checked like a field's real part under `extraName`; the
+    // field number then means nothing.
+    QString extraKey;
+    const char* extraName = "";
+
+    bool IsExtra() const { return !extraKey.isEmpty(); }
 };
 
 // One way to solve a calculation: the fields checked, in this order, the
@@ -152,6 +160,8 @@ const CalcTypeInfo* FindCalcType(int type);
 // The caption of a field's box and its name in messages, in a configuration.
 QString FieldLabel(const CalcTypeInfo& info, int field, int configuration = 0);
 QString FieldMessageName(const CalcTypeInfo& info, int field, int configuration = 0);
+// The name in messages of a value a solve reads: its field's, or its extra's.
+QString ReadName(const CalcTypeInfo& info, const ReadSpec& read, int configuration = 0);
 // The caption of a configuration, or empty when the type has no such one.
 QString ConfigurationCaption(const CalcTypeInfo& info, int configuration);
 // The choice of unknown with this number, or nullptr.

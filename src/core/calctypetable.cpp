@@ -7,11 +7,13 @@
 #include "core/calc/antenna.h"
 #include "core/calc/combination.h"
 #include "core/calc/converters.h"
+#include "core/calc/networkdesign.h"
 #include "core/calc/networks.h"
 #include "core/calc/reactance.h"
 #include "core/calc/resonance.h"
 #include "core/calc/swr.h"
 #include "core/calc/wavelength.h"
+#include "core/rextras.h"
 #include "core/units.h"
 
 #include <array>
@@ -62,8 +64,11 @@ FieldSpec WithSolutions(FieldSpec entry, int count) {
 // Reads the fields in the order given and writes the others.
 SolveSpec Solve(std::initializer_list<int> reads, std::vector<int> writes, Solver solver) {
     SolveSpec solve;
-    for (int field : reads)
-        solve.reads.push_back(ReadSpec{field});
+    for (int field : reads) {
+        ReadSpec read;
+        read.field = field;
+        solve.reads.push_back(read);
+    }
     solve.writes = std::move(writes);
     solve.solver = solver;
     return solve;
@@ -116,8 +121,17 @@ std::vector<FieldSpec> ThreeElementFields() {
     return {Impedance("Zin"), Element("Z1"), Element("Z2"), Element("Z3"), Impedance("Zout")};
 }
 
-std::vector<UnknownSpec> ThreeElementUnknowns(Solver zout, Solver zin) {
-    return {{"Zout", Solve({0, 1, 2, 3}, {4}, zout)}, {"Zin", Solve({4, 1, 2, 3}, {0}, zin)}};
+// Or the three elements designed from Zin, Zout and the loaded Q, which is
+// kept among the calculation's extras as typed.
+std::vector<UnknownSpec> ThreeElementUnknowns(Solver zout, Solver zin, Solver design) {
+    SolveSpec designed = Solve({0, 4}, {1, 2, 3}, design);
+    ReadSpec q;
+    q.extraKey = ExtraKeys::Q;
+    q.extraName = "Q";
+    designed.reads.push_back(q);
+    return {{"Zout", Solve({0, 1, 2, 3}, {4}, zout)},
+            {"Zin", Solve({4, 1, 2, 3}, {0}, zin)},
+            {"Design", designed}};
 }
 
 // A converter's two sides: the US quantity and the metric one.
@@ -268,9 +282,10 @@ std::array<CalcTypeInfo, CalcTypeCount> BuildTable() {
          FormLayout::PiNetwork,
          ThreeElementFields(),
          {},
-         ThreeElementUnknowns(SolveWith<PiNetworkZout>, SolveWith<PiNetworkZin>),
+         ThreeElementUnknowns(SolveWith<PiNetworkZout>, SolveWith<PiNetworkZin>,
+                              SolveNetworkDesign<DesignPiNetwork>),
          {},
-         {432, 427}},
+         {432, 449}},
         {9,
          "TNetwork",
          "T Network:",
@@ -279,9 +294,10 @@ std::array<CalcTypeInfo, CalcTypeCount> BuildTable() {
          FormLayout::TNetwork,
          ThreeElementFields(),
          {},
-         ThreeElementUnknowns(SolveWith<TNetworkZout>, SolveWith<TNetworkZin>),
+         ThreeElementUnknowns(SolveWith<TNetworkZout>, SolveWith<TNetworkZin>,
+                              SolveNetworkDesign<DesignTNetwork>),
          {},
-         {432, 427}},
+         {432, 449}},
         // The SWR is always the result; a file may name another unknown,
         // which only marks that field.
         {10,

@@ -4,13 +4,14 @@
 #include "core/calctypes.h"
 #include "core/messages.h"
 #include "core/rcalculation.h"
+#include "core/units.h"
 
 namespace {
 
 bool HasFields(const RCalculation& calculation, const SolveSpec& solve) {
     auto has = [&calculation](int field) { return field >= 0 && field < calculation.FieldCount(); };
     for (const ReadSpec& read : solve.reads) {
-        if (!has(read.field))
+        if (!read.IsExtra() && !has(read.field))
             return false;
     }
     for (int field : solve.writes) {
@@ -24,14 +25,23 @@ bool ReadIn(const ReadSpec& read, int configuration) {
     return configuration >= 0 && configuration < 32 && (read.configurations >> configuration) & 1u;
 }
 
+// An extra read as a field of its own: its text, no imaginary part, no unit.
+RField ExtraAsField(const RCalculation& calculation, const ReadSpec& read) {
+    RField field;
+    field.text = calculation.Extras().Value(read.extraKey);
+    field.unitKind = KindNumber(UnitKind::Dimensionless);
+    return field;
+}
+
 // Takes the values the solve reads into the input; false when one fails its
 // check (its warning shown) or is no input at all.
 bool ReadInputs(const RCalculation& calculation, const CalcTypeInfo& info, const SolveSpec& solve,
                 SolverInput& input, bool& noInput) {
     input.configuration = calculation.Configuration();
     for (const ReadSpec& read : solve.reads) {
-        const RField& field = calculation.Field(read.field);
-        const QString name = FieldMessageName(info, read.field, input.configuration);
+        const RField extra = read.IsExtra() ? ExtraAsField(calculation, read) : RField();
+        const RField& field = read.IsExtra() ? extra : calculation.Field(read.field);
+        const QString name = ReadName(info, read, input.configuration);
         Complex value;
         if (solve.emptyIsNoInput && field.text.isEmpty()) {
             noInput = true;
@@ -53,11 +63,20 @@ bool ReadInputs(const RCalculation& calculation, const CalcTypeInfo& info, const
     return true;
 }
 
+// One answer goes into the fields themselves, all of them or none; several
+// into their solutions.
 bool Store(RCalculation& calculation, const SolveSpec& solve, const SolverOutcome& outcome) {
-    if (outcome.solutions.size() == 1 && solve.writes.size() == 1)
-        return calculation.Field(solve.writes.front())
-            .StoreResult(outcome.solutions.front().at(0), outcome.unit);
-    return calculation.StoreSolutions(solve.writes, outcome.solutions);
+    if (outcome.solutions.size() != 1)
+        return calculation.StoreSolutions(solve.writes, outcome.solutions);
+    std::vector<RField> written;
+    for (size_t i = 0; i < solve.writes.size(); ++i) {
+        written.push_back(calculation.Field(solve.writes[i]));
+        if (!written.back().StoreResult(outcome.solutions.front().at(i), outcome.unit))
+            return false;
+    }
+    for (size_t i = 0; i < solve.writes.size(); ++i)
+        calculation.Field(solve.writes[i]) = std::move(written[i]);
+    return true;
 }
 
 } // namespace

@@ -22,6 +22,8 @@ private slots:
     void failures_data();
     void failures();
     void offScaleAndAddedCircuit();
+    void designFromLoadedQ_data();
+    void designFromLoadedQ();
 };
 
 namespace {
@@ -42,9 +44,13 @@ RCalculation Filled(int type, const SolveSpec& solve, const QStringList& texts) 
     RCalculation calculation;
     InitCalculationOfType(type, calculation, RConfig());
     for (size_t k = 0; k < solve.reads.size(); ++k) {
-        const int field = solve.reads[k].field;
-        const bool complex = FindCalcType(type)->fields[size_t(field)].complex;
-        calculation.Field(field).SetTexts(texts.value(int(k)), complex ? "1" : "");
+        const ReadSpec& read = solve.reads[k];
+        if (read.IsExtra()) {
+            calculation.Extras().Set(read.extraKey, texts.value(int(k)));
+            continue;
+        }
+        const bool complex = FindCalcType(type)->fields[size_t(read.field)].complex;
+        calculation.Field(read.field).SetTexts(texts.value(int(k)), complex ? "1" : "");
     }
     return calculation;
 }
@@ -88,10 +94,12 @@ void TestCalculationSolver::everySolve_data() {
         "4.45283018867925|1.58490566037736",
         "Error: Imaginary component of Zin must be 0.",
         "3.29797787104159|0.645555131629149",
-        "2.06420927467301|0.632580261593341", // Pi
+        "2.06420927467301|0.632580261593341",
+        "Error: Imaginary component of Zin must be 0.", // Pi
         "9.52293577981651|1.74311926605505",
-        "6.21463414634146|1.66829268292683", // T
-        "1.767591879244|0",                  // SWR
+        "6.21463414634146|1.66829268292683",
+        "Error: Imaginary component of Zin must be 0.", // T
+        "1.767591879244|0",                             // SWR
         "0.609599980492801|0",
         "6.56168|0",
         "0.185806069931273|0",
@@ -147,7 +155,7 @@ void TestCalculationSolver::everySolve() {
         messages.Reset();
         QCOMPARE(SolveCalculation(calculation, info, spec).kind, SolveResult::Kind::Refused);
         QCOMPARE(messages.warning, QStringLiteral("Error: Real value for ") +
-                                       FieldMessageName(info, spec.reads[k].field) +
+                                       ReadName(info, spec.reads[k]) +
                                        QStringLiteral(" did not contain a valid number."));
         QCOMPARE(Texts(calculation), before);
     }
@@ -282,6 +290,47 @@ void TestCalculationSolver::offScaleAndAddedCircuit() {
     calculation.Field(4).text = QStringLiteral("20");
     QCOMPARE(Solve(calculation, 0).kind, SolveResult::Kind::Refused);
     QCOMPARE(messages.warning, QStringLiteral("Error: No solution."));
+}
+
+void TestCalculationSolver::designFromLoadedQ_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QStringList>("read"); // Zin, Zout, Q
+    QTest::addColumn<QString>("outcome");  // Z1 Z2 Z3 as "text|imaginary text", or the warning
+    QTest::newRow("Pi: 2000 to 50 with Q 10, Z2 in K")
+        << 8 << QStringList{"2000", "50", "10"} << "0|-200 0|0.222473443634116 0|-40.4888165089458";
+    QTest::newRow("T: 50 to 200 with Q 2, Z2 in K")
+        << 9 << QStringList{"50", "200", "2"} << "0|-100 0|0.1 0|-100";
+    QTest::newRow("Zin checked before Q")
+        << 8 << QStringList{"abc", "50", "abc"}
+        << "Error: Real value for Zin did not contain a valid number.";
+    QTest::newRow("Q negative") << 8 << QStringList{"2000", "50", "-10"}
+                                << "Error: Value for Q cannot be negative.";
+    QTest::newRow("Q too low") << 8 << QStringList{"2000", "50", "6.2"}
+                               << "Error: Q must be greater than 6.245 for these resistances.";
+}
+
+// The design reads Zin, Zout and the Q kept among the extras, in that order;
+// its elements are written in the unit their boxes show, or on failure keep
+// what they held.
+void TestCalculationSolver::designFromLoadedQ() {
+    QFETCH(int, type);
+    QFETCH(QStringList, read);
+    QFETCH(QString, outcome);
+    MessageRecorder messages;
+    RCalculation calculation = WithTexts(type, {{0, read[0]}, {4, read[1]}});
+    calculation.Extras().Set(ExtraKeys::Q, read[2]);
+    for (int field : {1, 2, 3})
+        calculation.Field(field).SetTexts(QStringLiteral("7"), QString());
+    calculation.Field(2).unitIndex = 1;
+    const SolveResult result = Solve(calculation, 2);
+    const QStringList texts = Texts(calculation).mid(1, 3);
+    const bool failed = outcome.startsWith("Error: ");
+    QCOMPARE(failed ? messages.warning : texts.join(u' '), outcome);
+    QCOMPARE(result.kind, failed ? SolveResult::Kind::Refused : SolveResult::Kind::Stored);
+    if (failed)
+        QCOMPARE(texts, QStringList({"7|", "7|", "7|"}));
+    QCOMPARE(calculation.Solution(), -1);
+    QCOMPARE(calculation.Field(2).solutions.size(), size_t(0));
 }
 
 QTEST_GUILESS_MAIN(TestCalculationSolver)

@@ -95,6 +95,7 @@ void TestWorksheetExtras::roundTripWritesTheBlockAfterTheEnd() {
     RWorksheet worksheet;
     worksheet.CreateDefault(*catalog_);
     worksheet.CurrentIndex = 6;
+    worksheet.At(8)->SetUnknown(2); // the T network's design, from its Q
     const QByteArray documented = Written(worksheet);
     QVERIFY(documented.endsWith("%KVE"));
     // An extra set and emptied again leaves no block.
@@ -115,6 +116,7 @@ void TestWorksheetExtras::roundTripWritesTheBlockAfterTheEnd() {
     MessageRecorder messages;
     QVERIFY(ReadBytes(bytes, read));
     QCOMPARE(AllExtras(read), AllExtras(worksheet));
+    QCOMPARE(read.At(8)->Unknown(), 2);
     QVERIFY(messages.warnings.isEmpty());
     QCOMPARE(Written(read), bytes);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calc/complexvalue.h"
+#include "core/calc/solver.h"
 
 #include <QString>
 
@@ -67,3 +68,17 @@ double TMinimumQ(double rin, double rout);
 // rounded up so that any Q greater than the printed figure works
 // (√3 = 1.73205 reads 1.733, not 1.732).
 QString QTooLowMessage(double minimumQ);
+
+// The solvers of the Pi and T calculators' design: they read Zin, Zout and
+// the loaded Q, in that order, and write Z1, Z2 and Z3 as one answer, or
+// fail with the design's message and leave the elements as they were.
+template <NetworkDesign (*design)(const Complex&, const Complex&, double)>
+SolverOutcome SolveNetworkDesign(const SolverInput& input) {
+    const NetworkDesign result = design(input.values[0], input.values[1], input.values[2].re);
+    if (!result.ok)
+        return FailedWith(result.message);
+    SolverOutcome outcome;
+    outcome.kind = SolverOutcome::Kind::Solved;
+    outcome.solutions = {{result.z1, result.z2, result.z3}};
+    return outcome;
+}

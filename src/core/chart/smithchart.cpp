@@ -1,10 +1,12 @@
 #include "core/chart/smithchart.h"
 
 #include "core/calc/networkchain.h"
+#include "core/calc/networkdesign.h"
 #include "core/calc/numbertext.h"
 #include "core/calctypes.h"
 #include "core/rcalculation.h"
 #include "core/text/readingtexts.h"
+#include "core/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -178,9 +180,8 @@ void ImpedancePoints(ChartBuilder& builder) {
     }
 }
 
-// The elements of a network as its calculator reads them. A Pi or T network
-// designed from a loaded Q is drawn through these same chains once the
-// calculators offer that design: its elements then take the typed ones' place.
+// The elements of a network as its calculator reads them, or as a design
+// finds them.
 struct NetworkElements {
     bool ok = true;
     Complex z[4]; // z[1] to z[3]; z[0] unused
@@ -231,6 +232,45 @@ void LNetworkDesignPaths(ChartBuilder& builder) {
                      true);
 }
 
+// A Pi or T network designed from Zin, Zout and the loaded Q, as the
+// calculator designs it: from the load Zout through the designed elements
+// to Zin.
+void ThreeElementDesignPaths(ChartBuilder& builder, FormLayout network) {
+    const RCalculation& calculation = builder.Calculation();
+    constexpr int Output = 4;
+    RField q;
+    q.text = calculation.Extras().Value(ExtraKeys::Q);
+    q.unitKind = KindNumber(UnitKind::Dimensionless);
+    const BoxValue loadedQ = Read(q);
+    Complex zin;
+    Complex zout;
+    if (Read(calculation.Field(Output)).state == BoxValue::State::Empty ||
+        Read(calculation.Field(0)).state == BoxValue::State::Empty ||
+        loadedQ.state == BoxValue::State::Empty || !builder.NetworkValue(Output, zout) ||
+        !builder.NetworkValue(0, zin))
+        return;
+    if (loadedQ.state == BoxValue::State::Invalid) {
+        builder.Note(QStringLiteral("Q is not a number."));
+        return;
+    }
+    const NetworkDesign design = network == FormLayout::PiNetwork
+                                     ? DesignPiNetwork(zin, zout, loadedQ.z.re)
+                                     : DesignTNetwork(zin, zout, loadedQ.z.re);
+    if (!design.ok) {
+        builder.Note(design.message);
+        builder.AddPoint(builder.Label(Output), builder.Label(Output) + QStringLiteral(" (load)"),
+                         zout);
+        builder.AddPoint(builder.Label(0), builder.Label(0) + QStringLiteral(" (to match)"), zin);
+        return;
+    }
+    NetworkElements elements;
+    elements.z[1] = design.z1;
+    elements.z[2] = design.z2;
+    elements.z[3] = design.z3;
+    builder.AddChain(NetworkChain(network, calculation, NetworkPort::Input, zout, elements), Output,
+                     0, QString(), false);
+}
+
 // A network as its calculator solves it: from the port given, which
 // terminates the network, to the port solved for.
 void NetworkPaths(ChartBuilder& builder) {
@@ -239,6 +279,10 @@ void NetworkPaths(ChartBuilder& builder) {
     const int unknown = calculation.Unknown();
     if (network == FormLayout::LNetwork && unknown == UnknownDesign) {
         LNetworkDesignPaths(builder);
+        return;
+    }
+    if (unknown == UnknownDesign) {
+        ThreeElementDesignPaths(builder, network);
         return;
     }
     if (unknown != UnknownZout && unknown != UnknownZin)

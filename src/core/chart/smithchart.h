@@ -67,7 +67,8 @@ constexpr double DefaultChartReference = 50.0;
 //   the elements, computed from the inputs as the calculator computes them:
 //   from the load Zout to Zin when Zin is solved (and for a design), from
 //   Zin to Zout when Zout is; a design of the L network draws the shown
-//   solution solid and the other dashed;
+//   solution solid and the other dashed; a Pi or T design draws the
+//   elements designed from Zin, Zout and the loaded Q;
 // - SWR: the load and its SWR circle, on the calculation's own Ro;
 // - antenna impedance: both solutions and their SWR circles on 50 Ω;
 // - any other calculator: hasImpedance false.

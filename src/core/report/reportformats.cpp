@@ -155,6 +155,8 @@ QByteArray ReportAsText(const WorksheetReport& report) {
                QStringLiteral(")\n");
         if (!calculation.configuration.isEmpty())
             out += QStringLiteral("  Configuration: ") + calculation.configuration + u'\n';
+        if (!calculation.unknown.isEmpty())
+            out += QStringLiteral("  Unknown: ") + calculation.unknown + u'\n';
         const bool complex = AnyComplex(calculation);
         QList<QStringList> rows;
         rows << (complex ? QStringList{"Quantity", "Value", "+j", "Unit", "Role"}
@@ -210,6 +212,9 @@ QByteArray ReportAsHtml(const WorksheetReport& report, ChartEmbedding charts) {
         if (!calculation.configuration.isEmpty())
             out += QStringLiteral("<p class=\"configuration\">Configuration: ") +
                    HtmlEscaped(calculation.configuration) + QStringLiteral("</p>\n");
+        if (!calculation.unknown.isEmpty())
+            out += QStringLiteral("<p class=\"configuration\">Unknown: ") +
+                   HtmlEscaped(calculation.unknown) + QStringLiteral("</p>\n");
         out += QuantitiesHtml(calculation);
         if (!calculation.chart.IsEmpty())
             out += ChartHtml(calculation, index, charts);

@@ -71,6 +71,25 @@ ReportQuantity DesignFrequencyQuantity(const RCalculation& calculation, int prec
                       QStringLiteral("input"));
 }
 
+// The settings beyond the fields that the chosen unknown reads (a design's
+// loaded Q), as quantities after the fields; and the unknown's caption, which
+// then says what the results came from.
+void AddExtraInputs(const RCalculation& calculation, const UnknownSpec* unknown, int precision,
+                    ReportCalculation& entry) {
+    if (!unknown)
+        return;
+    for (const ReadSpec& read : unknown->solve.reads) {
+        if (!read.IsExtra())
+            continue;
+        RField field;
+        field.text = calculation.Extras().Value(read.extraKey);
+        field.unitKind = KindNumber(UnitKind::Dimensionless);
+        entry.quantities << QuantityOf(QString::fromLatin1(read.extraName), field, false, precision,
+                                       QStringLiteral("input"));
+        entry.unknown = QString::fromLatin1(unknown->caption);
+    }
+}
+
 // The component line of a field's value, or of one of its solutions, under
 // its quantity and in the parts list.
 void AddLine(const ComponentLines& lines, int field, int solution, ReportQuantity& quantity,
@@ -129,6 +148,7 @@ ReportCalculation Describe(const RCalculation& calculation, const CalcTypeInfo& 
             AddLine(lines, i, k, entry.quantities.last(), entry.name, parts, true);
         }
     }
+    AddExtraInputs(calculation, unknown, precision, entry);
     if (!lines.lines.empty() && HasDesignFrequency(calculation.Type()))
         entry.quantities << DesignFrequencyQuantity(calculation, precision);
     return entry;

@@ -32,6 +32,9 @@ struct ReportCalculation {
     QString name;
     QString type;          // the calculator's caption: "Resistor", "L Network"
     QString configuration; // in words; empty for calculators without a choice
+    // The choice of unknown where the roles alone do not tell it: a design
+    // from settings beyond the fields ("Design"); usually empty.
+    QString unknown;
     QList<ReportQuantity> quantities;
     // Its Smith chart on 50 Ω (or the calculation's own reference); empty
     // where there is nothing to plot or charts were not asked for.
@@ -61,7 +64,8 @@ enum class ReportCharts { Without, WithSmithCharts };
 // follow at the end, with their fields numbered. Component lines name parts
 // of the series given (the user's "Standard values" preference); a
 // calculation that has any lists its design frequency as a quantity after
-// its fields.
+// its fields, and one designed from a setting such as a loaded Q lists that
+// setting after its fields too.
 WorksheetReport BuildReport(const RWorksheet& worksheet, int precision,
                             ReportCharts charts = ReportCharts::Without,
                             ESeries series = DefaultESeries);

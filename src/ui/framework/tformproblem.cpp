@@ -191,14 +191,24 @@ void TFormProblem::ShowUnknown() {
     if (!calculation || !info)
         return;
     const int unknown = calculation->Unknown();
+    // The first time every field an unknown writes gets its look; after that
+    // only the edits marked before go back to the normal look, so that an
+    // edit no choice of unknown marked keeps whatever look it has.
     QList<int> marked;
-    QList<int> others;
+    QList<int> others = markedTags_;
     for (int choice = 0; choice < int(info->unknowns.size()); ++choice) {
-        for (int field : info->unknowns[size_t(choice)].solve.writes)
-            (choice == unknown ? marked : others) << field * 10 + 1 << field * 10 + 2;
+        for (int field : info->unknowns[size_t(choice)].solve.writes) {
+            if (choice == unknown)
+                marked << field * 10 + 1 << field * 10 + 2;
+            else if (!markedOnce_)
+                others << field * 10 + 1 << field * 10 + 2;
+        }
     }
     MarkEdits(marked, others);
+    markedTags_ = marked;
+    markedOnce_ = true;
     CheckUnknownRadio(unknown);
+    ShowExtraBoxes();
 }
 
 void TFormProblem::Calculate() {
@@ -348,6 +358,8 @@ void TFormProblem::ClearCalculation() {
                                          : FactoryDefaultUnit(field.unitKind);
         field.unitIndex = ListedUnit(field.unitKind, unit);
     }
+    for (const ExtraBox& extra : extraBoxes_)
+        calculation->Extras().Remove(extra.spec.key);
     calculation->SetSolution(-1);
     ShowCalculation();
 }

@@ -50,7 +50,8 @@ public:
     virtual QWidget* GetControl(int tag) const;
     // Marks the fields the chosen unknown writes in the unknown's colours,
     // read-only, gives the fields of the type's other unknowns the normal
-    // look (no other edit is touched) and checks the Unknown radio.
+    // look (no other edit is touched), checks the Unknown radio and shows
+    // the extra boxes with what the calculation holds.
     virtual void ShowUnknown();
     virtual void ShowConfiguration() {}
     virtual void ShowSolutions() {}
@@ -117,6 +118,20 @@ protected:
 
     // Builds the box's controls, tags them and binds them. Returns the box frame.
     QWidget* AddBox(const BoxSpec& wanted);
+    // A box holding a setting the calculation keeps among its extras
+    // (rextras.h) rather than in a field, such as a design's loaded Q: the
+    // caption above it and one value edit, no unit. What is typed is stored
+    // as typed, marks the worksheet modified and recalculates like any
+    // input; Clear empties it. With onlyWhileRead the box is shown only while
+    // the chosen unknown's solve reads that extra. Returns the box frame,
+    // its top left at the position.
+    struct ExtraBoxSpec {
+        QString key;
+        QString caption; // above the box, and the edit's accessible name
+        QString stem;    // the names Box<stem>, Label<stem>, Edit<stem>
+        bool onlyWhileRead = false;
+    };
+    QWidget* AddExtraBox(const ExtraBoxSpec& wanted, QPoint position);
     // A group of radios (captions in order) whose clicks give UnknownClick
     // with the radio's position, ConfigClick or SolutionClick with its tag.
     enum class GroupRole { Unknown, Configuration, Solution };
@@ -180,6 +195,9 @@ private:
     // selects none; the boxes other than the edited field's are redrawn.
     void TakeShownSolution(int editedField);
     void CreatePictures();
+    // The extra boxes' texts from the calculation, and which are shown.
+    void ShowExtraBoxes();
+    void EditExtraChange(int box);
 
     AppContext& context_;
     int type_ = 0; // none: the base form itself
@@ -196,6 +214,16 @@ private:
     QHash<int, QWidget*> controls_; // by tag
     QHash<int, int> shownSolutions_; // by field: the solution its box shows, -1 none
     QHash<QWidget*, QLabel*> captions_; // the caption above each box
+    struct ExtraBox {
+        ExtraBoxSpec spec;
+        QWidget* box;
+        QLineEdit* edit;
+    };
+    QList<ExtraBox> extraBoxes_;
+    // The edits the last ShowUnknown marked; the next gives them back the
+    // normal look and touches no other.
+    QList<int> markedTags_;
+    bool markedOnce_ = false;
     QButtonGroup* unknownGroup_ = nullptr;
     QButtonGroup* configurationGroup_ = nullptr;
     QButtonGroup* solutionGroup_ = nullptr;

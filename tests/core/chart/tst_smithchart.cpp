@@ -21,6 +21,7 @@ private slots:
     void descriptions();
     void neverOffTheChart();
     void hitTest();
+    void piDesign();
 };
 
 namespace {
@@ -292,6 +293,23 @@ void TestSmithChart::hitTest() {
              QStringLiteral("SWR 2.618: Z = 33.33 + j37.27 \u03A9, \u0393 = 0.4472 \u2220 "
                             "90\u00B0, SWR = 2.618"));
     QCOMPARE(HitTest(chart, frame, frame.centre, 6, 4).kind, ChartHit::Kind::None);
+}
+
+// A Pi network designed from a loaded Q: from the load through the designed
+// elements to Zin; a Q too low leaves the two ports and the message.
+void TestSmithChart::piDesign() {
+    RCalculation calculation = Calculation(8, 0, 2, -1, {"2000|", "", "", "", "50|"});
+    calculation.Extras().Set(QStringLiteral("Q"), QStringLiteral("10"));
+    SmithChart chart = ChartOfCalculation(calculation, 50, 4);
+    QVERIFY2(SamePoints(chart.points, "Zout=50,0; =19.8019801980198,-24.4536416539178; "
+                                      "=19.8019801980198,198.019801980198; Zin=2000,0"),
+             qPrintable(Describe(chart)));
+    QCOMPARE(Labels(chart), QStringLiteral("Z3 Z2 Z1"));
+    calculation.Extras().Set(QStringLiteral("Q"), QStringLiteral("6.2"));
+    chart = ChartOfCalculation(calculation, 50, 4);
+    QVERIFY2(SamePoints(chart.points, "Zout=50,0; Zin=2000,0"), qPrintable(Describe(chart)));
+    QCOMPARE(chart.note,
+             QStringLiteral("Error: Q must be greater than 6.245 for these resistances."));
 }
 
 QTEST_GUILESS_MAIN(TestSmithChart)

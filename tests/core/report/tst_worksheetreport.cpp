@@ -19,6 +19,7 @@ private slots:
     void componentLines_data();
     void componentLines();
     void partsListIsCleaned();
+    void designListsItsQ();
     void awkwardTexts_data();
     void awkwardTexts();
     void csvCells_data();
@@ -194,6 +195,31 @@ void TestWorksheetReport::partsListIsCleaned() {
                                        "E24: 3.0 kΩ (+1.7 %)  pair: 2.2 kΩ + 750 Ω (0 %)"}));
     QVERIFY(ReportAsHtml(report).contains("<tr><td>" + name.toHtmlEscaped().toUtf8() + "</td>"));
     QVERIFY(ReportAsText(report).contains("\n  " + name.toUtf8() + "  Result"));
+}
+
+// A Pi network designed from a loaded Q names its unknown and lists the Q
+// after its fields; its elements have their component lines.
+void TestWorksheetReport::designListsItsQ() {
+    RWorksheet sheet;
+    FillSampleSheet(sheet);
+    RCalculation& pi = *sheet.At(sheet.FindSelected(8));
+    pi.SetUnknown(2);
+    pi.Field(0).SetTexts("2000", "");
+    pi.Field(1).SetTexts("0", "-200");
+    pi.Field(4).SetTexts("50", "");
+    pi.Extras().Set(ExtraKeys::Q, "10");
+    SetDesignFrequency(pi.Extras(), {QStringLiteral("7"), 2});
+    const WorksheetReport report = BuildReport(sheet, 8);
+    const auto at = std::find_if(report.calculations.begin(), report.calculations.end(),
+                                 [](const ReportCalculation& c) { return c.name == "PiNetwork1"; });
+    QCOMPARE(at->unknown, QStringLiteral("Design"));
+    QCOMPARE(at->quantities[5].label + u' ' + at->quantities[5].real + u' ' +
+                 at->quantities[5].role,
+             QStringLiteral("Q 10 input"));
+    QCOMPARE(at->quantities[1].component, QStringLiteral("C = 113.6821 pF  E12: 120 pF (+5.6 %)"));
+    QVERIFY(ReportAsText(report).contains("PiNetwork1 (Pi Network)\n  Unknown: Design\n"));
+    QVERIFY(ReportAsHtml(report).contains("<p class=\"configuration\">Unknown: Design</p>"));
+    QVERIFY(ReportAsCsv(report).contains("\r\nPiNetwork1,Pi Network,Q,10,,,input\r\n"));
 }
 
 void TestWorksheetReport::awkwardTexts_data() {

@@ -1,5 +1,6 @@
 #include "support/formsteps.h"
 
+#include "core/rextras.h"
 #include "ui/calculators/networks/tformthreeelementnetwork.h"
 #include "ui/framework/rschematic.h"
 
@@ -14,6 +15,9 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void calculate_data();
     void calculate();
+    void design_data();
+    void design();
+    void designBox();
     void controlsAndTags_data();
     void controlsAndTags();
     void elementEditsKeepTheirLook_data() { controlsAndTags_data(); }
@@ -128,6 +132,69 @@ void TestThreeElementNetworks::calculate_data() {
         << Steps{"EditZout=", "modified=no"} << "Error: No solution.";
 }
 
+void TestThreeElementNetworks::design_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<Steps>("checks");
+    QTest::addColumn<QString>("warning");
+    const Steps pi = {"RadioDesign", "EditZin=2000", "EditZout=50", "EditQ=10"};
+    QTest::newRow("Pi: 2000 to 50 with Q 10")
+        << Pi << pi + Steps{"mark", "ButtonCalculate"}
+        << Steps{"EditZ1J=-200",     "EditZ2J=222.47344", "EditZ3J=-40.488817",
+                 "EditZ2=0",         "EditZ1:readonly",   "EditZ3J:readonly",
+                 "EditZin:editable", "EditZout:editable", "RadioDesign:checked",
+                 "modified=yes"}
+        << "";
+    QTest::newRow("T: automatic calculation on typing Q")
+        << T << Steps{"autocalc", "RadioDesign", "EditZin=50", "EditZout=200", "EditQ=2"}
+        << Steps{"EditZ1J=-100", "EditZ2J=100", "EditZ3J=-100", "field2=0|100"} << "";
+    QTest::newRow("Pi: Q too low keeps the elements")
+        << Pi << PiExample + pi.mid(0, 3) + Steps{"EditQ=5", "mark", "ButtonCalculate"}
+        << Steps{"EditZ1J=-100", "EditZ3J=-200", "modified=no"}
+        << "Error: Q must be greater than 6.245 for these resistances.";
+    QTest::newRow("T: Q box only while Design is chosen")
+        << T << Steps{"RadioDesign", "RadioZin"}
+        << Steps{"EditQ:hidden", "LabelQ:hidden", "EditZ1:editable", "EditZin:readonly"} << "";
+}
+
+void TestThreeElementNetworks::design() {
+    QFETCH(int, type);
+    QFETCH(Steps, steps);
+    QFETCH(Steps, checks);
+    QFETCH(QString, warning);
+    FormFixture<> fixture(type);
+    RunChecks(fixture, {"EditQ:hidden", "BoxQ:hidden"});
+    if (steps.first() == "autocalc") {
+        fixture.config.AutoCalculate = 1;
+        steps.removeFirst();
+    }
+    RunSteps(fixture, steps);
+    QCOMPARE(fixture.messages.warning, warning);
+    RunChecks(fixture, checks);
+}
+
+// The Q box: named for assistive technology, right of the Unknown group and
+// inside the panel; its text kept as typed among the calculation's extras,
+// shown again with the calculation and emptied by Clear.
+void TestThreeElementNetworks::designBox() {
+    FormFixture<> fixture(Pi);
+    RunSteps(fixture, {"RadioDesign", "mark", "EditQ=1e1"});
+    QCOMPARE(fixture.Calculation().Extras().Value(ExtraKeys::Q), QStringLiteral("1e1"));
+    QVERIFY(fixture.worksheet.Modified);
+    QLineEdit* q = fixture.Edit("EditQ");
+    QCOMPARE(q->accessibleName(), QStringLiteral("Q"));
+    const QRect box = fixture.Find("BoxQ")->geometry();
+    const QRect group = fixture.Find("GroupUnknown")->geometry();
+    QVERIFY(box.left() > group.right() && box.left() - group.right() < 20);
+    QVERIFY(fixture.form->PanelMain()->rect().contains(box));
+    fixture.Calculation().Extras().Set(ExtraKeys::Q, QStringLiteral("4"));
+    fixture.form->ShowCalculation();
+    QCOMPARE(q->text(), QStringLiteral("4"));
+    fixture.Click("ButtonClear");
+    QCOMPARE(q->text(), QString());
+    QVERIFY(!fixture.Calculation().Extras().Has(ExtraKeys::Q));
+}
+
 void TestThreeElementNetworks::calculate() {
     QFETCH(int, type);
     QFETCH(Steps, steps);
@@ -179,6 +246,7 @@ void TestThreeElementNetworks::controlsAndTags() {
         QCOMPARE(form.GetControl(tag) != nullptr, tags.contains(tag));
     QCOMPARE(fixture.Radio("RadioZout")->text(), QStringLiteral("Zout"));
     QCOMPARE(fixture.Radio("RadioZin")->text(), QStringLiteral("Zin"));
+    QCOMPARE(fixture.Radio("RadioDesign")->text(), QStringLiteral("Design"));
     QVERIFY(fixture.Radio("RadioZout")->isChecked());
     QVERIFY(!fixture.Find("GroupType"));
     QVERIFY(!fixture.Find("GroupSolution"));

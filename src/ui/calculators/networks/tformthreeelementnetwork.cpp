@@ -1,6 +1,10 @@
 #include "ui/calculators/networks/tformthreeelementnetwork.h"
 
+#include "core/rextras.h"
+
 #include <QWidget>
+
+#include <algorithm>
 
 TFormThreeElementNetwork::TFormThreeElementNetwork(AppContext& context, int type,
                                                    const Shape& toGround, QObject* parent)
@@ -20,7 +24,16 @@ TFormThreeElementNetwork::TFormThreeElementNetwork(AppContext& context, int type
         PlaceOnDrop(stem, element, QStringLiteral("Circle") + stem, QStringLiteral("Line") + stem,
                     strokes);
     }
-    QWidget* unknown =
-        AddUnknownGroup({QStringLiteral("RadioZout"), QStringLiteral("RadioZin")}, GroupsOrigin());
-    FinishNetwork(unknown->x() + unknown->width(), unknown->y() + unknown->height());
+    QWidget* unknown = AddUnknownGroup(
+        {QStringLiteral("RadioZout"), QStringLiteral("RadioZin"), QStringLiteral("RadioDesign")},
+        GroupsOrigin());
+    // The loaded Q a design is made for, beside the Unknown group, its
+    // caption level with the group's title.
+    const QString stem = QStringLiteral("Q");
+    QWidget* q = AddExtraBox({ExtraKeys::Q, stem, stem, true},
+                             {unknown->x() + unknown->width() + 12, unknown->y()});
+    if (auto* caption = PanelMain()->findChild<QWidget*>(QStringLiteral("Label") + stem))
+        MoveBox(q->objectName(), 0, caption->height() + 1);
+    FinishNetwork(q->x() + q->width(),
+                  std::max(unknown->y() + unknown->height(), q->y() + q->height()));
 }

@@ -5,8 +5,9 @@
 #include <array>
 
 // A network of three elements between Zin and Zout, solved for either port
-// from the other: the Pi network (Z1 and Z3 to ground) and the T network
-// (Z2 to ground).
+// from the other, or its elements designed from both ports and a loaded Q
+// (typed into the box "Q", shown while Design is chosen): the Pi network
+// (Z1 and Z3 to ground) and the T network (Z2 to ground).
 class TFormThreeElementNetwork final : public TFormNetwork {
     Q_OBJECT
 
