@@ -70,9 +70,13 @@ QPixmap OhmPicture(bool focused, qreal ratio) {
 
 } // namespace
 
-int TFormProblem::TagOf(const QObject* object) { return object->property(TagProperty).toInt(); }
+int TFormProblem::TagOf(const QObject* object) {
+    return object->property(TagProperty).toInt();
+}
 
-void TFormProblem::SetTag(QObject* object, int tag) { object->setProperty(TagProperty, tag); }
+void TFormProblem::SetTag(QObject* object, int tag) {
+    object->setProperty(TagProperty, tag);
+}
 
 TFormProblem::TFormProblem(AppContext& context, const QString& caption, QObject* parent)
     : QObject(parent), context_(context), caption_(caption) {
@@ -151,13 +155,21 @@ void TFormProblem::ShowHelp() {
         context_.showHelp(info->helpContext);
 }
 
-QWidget* TFormProblem::GetControl(int tag) const { return controls_.value(tag, nullptr); }
+QWidget* TFormProblem::GetControl(int tag) const {
+    return controls_.value(tag, nullptr);
+}
 
-RCalculation* TFormProblem::Calculation() const { return context_.calculation; }
+RCalculation* TFormProblem::Calculation() const {
+    return context_.calculation;
+}
 
-const CalcTypeInfo* TFormProblem::TypeInfo() const { return FindCalcType(type_); }
+const CalcTypeInfo* TFormProblem::TypeInfo() const {
+    return FindCalcType(type_);
+}
 
-int TFormProblem::Precision() const { return context_.config ? context_.config->Precision : 8; }
+int TFormProblem::Precision() const {
+    return context_.config ? context_.config->Precision : 8;
+}
 
 void TFormProblem::SetModified() {
     if (context_.worksheet)
@@ -212,7 +224,10 @@ void TFormProblem::ShowResult(const SolveSpec& solve, const SolveResult& result)
     RCalculation* calculation = Calculation();
     switch (result.kind) {
     case SolveResult::Kind::Nothing:
+        return;
     case SolveResult::Kind::Refused:
+        MarkFailed(solve, true);
+        RefreshComponentLines();
         return;
     case SolveResult::Kind::Advice:
         ShowAdvice(result);
@@ -228,14 +243,19 @@ void TFormProblem::ShowResult(const SolveSpec& solve, const SolveResult& result)
         ShowField(field, several && solve.showsQuantityFirst ? -1 : calculation->Solution());
     if (several || result.kind == SolveResult::Kind::Emptied)
         ShowSolutions();
+    MarkFailed(solve, result.kind == SolveResult::Kind::Emptied);
+    RefreshComponentLines();
+    // Success cleared the status bar; a design frequency that is no
+    // frequency still says why there are no parts.
+    ReportDesignFrequency(false);
     SetModified();
 }
 
 void TFormProblem::MarkEdits(const QList<int>& unknownTags, const QList<int>& otherTags) {
     const QColor foreground =
         context_.config ? ColorFromConfig(context_.config->UnknownForeground) : QColor(Qt::white);
-    const QColor background = context_.config ? ColorFromConfig(context_.config->UnknownBackground)
-                                              : QColor(0, 0, 0x80);
+    const QColor background =
+        context_.config ? ColorFromConfig(context_.config->UnknownBackground) : QColor(0, 0, 0x80);
     auto paint = [this](int tag, const QColor& base, const QColor& text, bool readOnly) {
         auto* edit = qobject_cast<QLineEdit*>(GetControl(tag));
         if (!edit)
@@ -333,6 +353,8 @@ void TFormProblem::ShowCalculation() {
     ShowUnknown();
     ShowConfiguration();
     ShowSolutions();
+    ShowDesignFrequency();
+    RefreshComponentLines();
     if (AlwaysCalculates())
         buttonCalculate_->hide();
     context_.NotifyCalculationChanged();
@@ -349,6 +371,7 @@ void TFormProblem::ClearCalculation() {
         field.unitIndex = ListedUnit(field.unitKind, unit);
     }
     calculation->SetSolution(-1);
+    failedFields_.clear();
     ShowCalculation();
 }
 
@@ -383,9 +406,12 @@ void TFormProblem::EditValueChange(int tag) {
         ShowSolutions();
     if ((context_.config && context_.config->AutoCalculate != 0) || AlwaysCalculates())
         Calculate();
+    RefreshComponentLines();
 }
 
-void TFormProblem::EditImagChange(int tag) { EditValueChange(tag); }
+void TFormProblem::EditImagChange(int tag) {
+    EditValueChange(tag);
+}
 
 void TFormProblem::RadioClick(int tag) {
     RCalculation* calculation = Calculation();
@@ -401,6 +427,7 @@ void TFormProblem::RadioClick(int tag) {
     // back to what the field has.
     const bool changed = field.ChangeUnit(unit);
     ShowField(index);
+    RefreshComponentLines();
     if (changed)
         SetModified();
 }
@@ -410,7 +437,10 @@ void TFormProblem::UnknownClick(int position) {
     if (!calculation || position == calculation->Unknown())
         return;
     calculation->SetUnknown(position);
+    // The previous result stays as an ordinary input, with its parts.
+    failedFields_.clear();
     ShowUnknown();
+    RefreshComponentLines();
     SetModified();
     if (context_.config && context_.config->AutoCalculate != 0)
         Calculate();

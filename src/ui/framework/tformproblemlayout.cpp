@@ -47,7 +47,7 @@ TFormProblem::BoxSpec TFormProblem::StandardBox(int field, const QString& captio
 }
 
 TFormProblem::BoxSpec TFormProblem::TypeBox(int field, const QString& stem, QPoint position,
-                                             const QString& ohmName, bool result) const {
+                                            const QString& ohmName, bool result) const {
     const CalcTypeInfo* info = TypeInfo();
     if (!info || field < 0 || field >= int(info->fields.size()))
         return StandardBox(field, stem, stem, 0, false, position, ohmName, result);
@@ -102,6 +102,10 @@ QWidget* TFormProblem::AddBox(const BoxSpec& wanted) {
     caption->adjustSize();
     caption->move(wanted.position.x(), wanted.position.y() - caption->height() - 1);
     captions_.insert(box, caption);
+    PartLine& line = partLines_[wanted.field];
+    line.box = box;
+    line.stem =
+        wanted.boxName.startsWith(QLatin1String("Box")) ? wanted.boxName.mid(3) : wanted.boxName;
     return box;
 }
 
@@ -125,9 +129,8 @@ QLayout* TFormProblem::AddUnitRadios(QWidget* box, const BoxSpec& wanted) {
             picture->SetPixmap(baseOhm_);
             SetTag(picture, 1000 + tag);
             controls_.insert(1000 + tag, picture);
-            connect(picture, &RPicture::Clicked, this, [this, picture] {
-                ImageOhmClick(TagOf(picture));
-            });
+            connect(picture, &RPicture::Clicked, this,
+                    [this, picture] { ImageOhmClick(TagOf(picture)); });
             radio->installEventFilter(this);
             auto* row = new QHBoxLayout;
             row->setSpacing(0);
@@ -255,8 +258,14 @@ void CheckOnly(QButtonGroup* group, int id) {
 
 } // namespace
 
-void TFormProblem::CheckUnknownRadio(int position) { CheckOnly(unknownGroup_, position); }
+void TFormProblem::CheckUnknownRadio(int position) {
+    CheckOnly(unknownGroup_, position);
+}
 
-void TFormProblem::CheckConfigurationRadio(int tag) { CheckOnly(configurationGroup_, tag); }
+void TFormProblem::CheckConfigurationRadio(int tag) {
+    CheckOnly(configurationGroup_, tag);
+}
 
-void TFormProblem::CheckSolutionRadio(int tag) { CheckOnly(solutionGroup_, tag); }
+void TFormProblem::CheckSolutionRadio(int tag) {
+    CheckOnly(solutionGroup_, tag);
+}

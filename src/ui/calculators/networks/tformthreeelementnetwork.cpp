@@ -1,6 +1,17 @@
 #include "ui/calculators/networks/tformthreeelementnetwork.h"
 
+#include "ui/framework/rdesignfrequencybox.h"
+
 #include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// Right of the Unknown group, room for the design's loaded Q.
+constexpr int QRoom = 124;
+
+} // namespace
 
 TFormThreeElementNetwork::TFormThreeElementNetwork(AppContext& context, int type,
                                                    const Shape& toGround, QObject* parent)
@@ -11,6 +22,14 @@ TFormThreeElementNetwork::TFormThreeElementNetwork(AppContext& context, int type
         const QString stem = QStringLiteral("Z%1").arg(element + 1);
         if (!toGround[size_t(element)]) {
             PlaceOnWire(stem, element);
+            // On the wire, its line stops short of the next box on the wire.
+            for (int next = element + 1; next < 3; ++next) {
+                if (!toGround[size_t(next)]) {
+                    PlaceElementLine(element + 1, false,
+                                     (next - element) * (ColumnX(1) - ColumnX(0)) - 8);
+                    break;
+                }
+            }
             continue;
         }
         QStringList strokes;
@@ -22,5 +41,8 @@ TFormThreeElementNetwork::TFormThreeElementNetwork(AppContext& context, int type
     }
     QWidget* unknown =
         AddUnknownGroup({QStringLiteral("RadioZout"), QStringLiteral("RadioZin")}, GroupsOrigin());
-    FinishNetwork(unknown->x() + unknown->width(), unknown->y() + unknown->height());
+    QWidget* frequency =
+        AddDesignFrequencyBox(unknown->pos() + QPoint(unknown->width() + 12 + QRoom, 0));
+    FinishNetwork(frequency->x() + frequency->width(),
+                  std::max(unknown->y() + unknown->height(), frequency->y() + frequency->height()));
 }
