@@ -30,3 +30,17 @@ const KeystrokeCaseRegistration networks{
 };
 
 } // namespace
+
+namespace {
+
+// The same design with its parts shown beneath the boxes at 7.1 MHz.
+const KeystrokeCaseRegistration parts{
+    {7,
+     QStringLiteral("L network design with parts at 7.1 MHz"),
+     {QStringLiteral("RadioZ1Z2"), QStringLiteral("EditZout=200"), QStringLiteral("EditZoutJ=100"),
+      QStringLiteral("EditDesignFrequency=7.1"), QStringLiteral("EditZin=5")},
+     QStringLiteral("EditZin"),
+     QStringLiteral("EditZ1J")},
+};
+
+} // namespace

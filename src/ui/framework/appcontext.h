@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/calc/standardvalues.h"
+
 #include <functional>
 
 class AdvicePopup;
@@ -24,6 +26,9 @@ struct AppContext {
     // Set while a form writes into its own controls, so that the edits'
     // change handlers do not take display texts back into the fields.
     bool loading = false;
+    // The series the component lines take their standard parts from: the
+    // "Standard values" preference, as the main window last read it.
+    ESeries standardSeries = DefaultESeries;
     // Told after every change to the current calculation and whenever
     // another one becomes current, so that a view of it can follow.
     std::function<void()> calculationChanged;

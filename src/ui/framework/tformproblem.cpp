@@ -12,7 +12,6 @@
 #include "ui/framework/rschematic.h"
 
 #include <QButtonGroup>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -70,9 +69,13 @@ QPixmap OhmPicture(bool focused, qreal ratio) {
 
 } // namespace
 
-int TFormProblem::TagOf(const QObject* object) { return object->property(TagProperty).toInt(); }
+int TFormProblem::TagOf(const QObject* object) {
+    return object->property(TagProperty).toInt();
+}
 
-void TFormProblem::SetTag(QObject* object, int tag) { object->setProperty(TagProperty, tag); }
+void TFormProblem::SetTag(QObject* object, int tag) {
+    object->setProperty(TagProperty, tag);
+}
 
 TFormProblem::TFormProblem(AppContext& context, const QString& caption, QObject* parent)
     : QObject(parent), context_(context), caption_(caption) {
@@ -151,13 +154,21 @@ void TFormProblem::ShowHelp() {
         context_.showHelp(info->helpContext);
 }
 
-QWidget* TFormProblem::GetControl(int tag) const { return controls_.value(tag, nullptr); }
+QWidget* TFormProblem::GetControl(int tag) const {
+    return controls_.value(tag, nullptr);
+}
 
-RCalculation* TFormProblem::Calculation() const { return context_.calculation; }
+RCalculation* TFormProblem::Calculation() const {
+    return context_.calculation;
+}
 
-const CalcTypeInfo* TFormProblem::TypeInfo() const { return FindCalcType(type_); }
+const CalcTypeInfo* TFormProblem::TypeInfo() const {
+    return FindCalcType(type_);
+}
 
-int TFormProblem::Precision() const { return context_.config ? context_.config->Precision : 8; }
+int TFormProblem::Precision() const {
+    return context_.config ? context_.config->Precision : 8;
+}
 
 void TFormProblem::SetModified() {
     if (context_.worksheet)
@@ -222,7 +233,10 @@ void TFormProblem::ShowResult(const SolveSpec& solve, const SolveResult& result)
     RCalculation* calculation = Calculation();
     switch (result.kind) {
     case SolveResult::Kind::Nothing:
+        return;
     case SolveResult::Kind::Refused:
+        MarkFailed(solve, true);
+        RefreshComponentLines();
         return;
     case SolveResult::Kind::Advice:
         ShowAdvice(result);
@@ -238,14 +252,19 @@ void TFormProblem::ShowResult(const SolveSpec& solve, const SolveResult& result)
         ShowField(field, several && solve.showsQuantityFirst ? -1 : calculation->Solution());
     if (several || result.kind == SolveResult::Kind::Emptied)
         ShowSolutions();
+    MarkFailed(solve, result.kind == SolveResult::Kind::Emptied);
+    RefreshComponentLines();
+    // Success cleared the status bar; a design frequency that is no
+    // frequency still says why there are no parts.
+    ReportDesignFrequency(false);
     SetModified();
 }
 
 void TFormProblem::MarkEdits(const QList<int>& unknownTags, const QList<int>& otherTags) {
     const QColor foreground =
         context_.config ? ColorFromConfig(context_.config->UnknownForeground) : QColor(Qt::white);
-    const QColor background = context_.config ? ColorFromConfig(context_.config->UnknownBackground)
-                                              : QColor(0, 0, 0x80);
+    const QColor background =
+        context_.config ? ColorFromConfig(context_.config->UnknownBackground) : QColor(0, 0, 0x80);
     auto paint = [this](int tag, const QColor& base, const QColor& text, bool readOnly) {
         auto* edit = qobject_cast<QLineEdit*>(GetControl(tag));
         if (!edit)
@@ -343,6 +362,8 @@ void TFormProblem::ShowCalculation() {
     ShowUnknown();
     ShowConfiguration();
     ShowSolutions();
+    ShowDesignFrequency();
+    RefreshComponentLines();
     if (AlwaysCalculates())
         buttonCalculate_->hide();
     context_.NotifyCalculationChanged();
@@ -361,6 +382,7 @@ void TFormProblem::ClearCalculation() {
     for (const ExtraBox& extra : extraBoxes_)
         calculation->Extras().Remove(extra.spec.key);
     calculation->SetSolution(-1);
+    failedFields_.clear();
     ShowCalculation();
 }
 
@@ -395,9 +417,12 @@ void TFormProblem::EditValueChange(int tag) {
         ShowSolutions();
     if ((context_.config && context_.config->AutoCalculate != 0) || AlwaysCalculates())
         Calculate();
+    RefreshComponentLines();
 }
 
-void TFormProblem::EditImagChange(int tag) { EditValueChange(tag); }
+void TFormProblem::EditImagChange(int tag) {
+    EditValueChange(tag);
+}
 
 void TFormProblem::RadioClick(int tag) {
     RCalculation* calculation = Calculation();
@@ -413,6 +438,7 @@ void TFormProblem::RadioClick(int tag) {
     // back to what the field has.
     const bool changed = field.ChangeUnit(unit);
     ShowField(index);
+    RefreshComponentLines();
     if (changed)
         SetModified();
 }
@@ -422,7 +448,10 @@ void TFormProblem::UnknownClick(int position) {
     if (!calculation || position == calculation->Unknown())
         return;
     calculation->SetUnknown(position);
+    // The previous result stays as an ordinary input, with its parts.
+    failedFields_.clear();
     ShowUnknown();
+    RefreshComponentLines();
     SetModified();
     if (context_.config && context_.config->AutoCalculate != 0)
         Calculate();
@@ -451,30 +480,4 @@ void TFormProblem::SolutionClick(int tag) {
     ShowSolutions();
     ShowCalculation();
     SetModified();
-}
-
-void TFormProblem::RadioEnter(int tag) {
-    if (auto* picture = qobject_cast<RPicture*>(GetControl(tag + 1000)))
-        picture->SetPixmap(selectedOhm_);
-}
-
-void TFormProblem::RadioExit(int tag) {
-    if (auto* picture = qobject_cast<RPicture*>(GetControl(tag + 1000)))
-        picture->SetPixmap(baseOhm_);
-}
-
-void TFormProblem::ImageOhmClick(int tag) {
-    auto* radio = qobject_cast<QAbstractButton*>(GetControl(tag - 1000));
-    if (!radio)
-        return;
-    RadioClick(tag - 1000);
-    radio->setFocus(Qt::MouseFocusReason);
-}
-
-bool TFormProblem::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
-        RadioEnter(TagOf(watched));
-    else if (event->type() == QEvent::FocusOut)
-        RadioExit(TagOf(watched));
-    return QObject::eventFilter(watched, event);
 }

@@ -17,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class RCalculation;
+class RDesignFrequencyBox;
 class RField;
 class RSchematic;
 struct AppContext;
@@ -70,6 +71,13 @@ public:
     virtual RField* GetUnknownField() const;
     virtual bool AlwaysCalculates() const { return false; }
 
+    // The component lines beneath the boxes, written again from the current
+    // calculation: each box shows the parts for the value it shows. The
+    // fields of a solve that failed have none until they hold a new answer.
+    void RefreshComponentLines();
+    // The box of the design frequency; nullptr where the type has none.
+    RDesignFrequencyBox* DesignFrequencyBox() const { return designFrequency_; }
+
     // Shared handlers, bound to the controls the base builds.
     void EditValueChange(int tag);
     void EditImagChange(int tag);
@@ -83,6 +91,8 @@ public:
     void RadioEnter(int tag);
     void RadioExit(int tag);
     void ImageOhmClick(int tag);
+    void DesignFrequencyChange();
+    void DesignFrequencyUnitClick(int unit);
 
     // The plain and the focused ohm picture.
     const QPixmap& BaseOhm() const { return baseOhm_; }
@@ -93,24 +103,24 @@ protected:
     // radios of the field's kind (the ohm unit as a picture beside its radio).
     struct BoxSpec {
         int field = 0;
-        QString caption;      // shown above the box
-        QString boxName;      // objectName of the box frame ("BoxR1")
-        QString labelName;    // objectName of the caption ("LabelR1")
-        QString editName;     // "EditR1"
-        QString imagName;     // "EditZ1J"; empty when the quantity is real
+        QString caption;        // shown above the box
+        QString boxName;        // objectName of the box frame ("BoxR1")
+        QString labelName;      // objectName of the caption ("LabelR1")
+        QString editName;       // "EditR1"
+        QString imagName;       // "EditZ1J"; empty when the quantity is real
         QStringList radioNames; // one per unit, in unit order
-        QString ohmName;      // "ImageOhm1" when unit 0 is the ohm
+        QString ohmName;        // "ImageOhm1" when unit 0 is the ohm
         int unitKind = 0;
-        bool result = false;  // a silver box with a dotted outline
-        QPoint position;      // top left of the box in the panel
+        bool result = false; // a silver box with a dotted outline
+        QPoint position;     // top left of the box in the panel
         // A picture beside the caption of a unit radio (after it), made for
         // that unit's radio; none where it gives nullptr.
         std::function<QWidget*(int unit, QRadioButton* radio)> besideRadio;
     };
     // The usual names: Edit<stem>, Edit<stem>J, Radio<stem>1, Radio<stem>2, ...
-    static BoxSpec StandardBox(int field, const QString& caption, const QString& stem,
-                               int unitKind, bool complex, QPoint position,
-                               const QString& ohmName = QString(), bool result = false);
+    static BoxSpec StandardBox(int field, const QString& caption, const QString& stem, int unitKind,
+                               bool complex, QPoint position, const QString& ohmName = QString(),
+                               bool result = false);
     // A box of the form's own type: caption, unit kind and "+j" edit come
     // from the type table, the names from the stem.
     BoxSpec TypeBox(int field, const QString& stem, QPoint position,
@@ -143,6 +153,19 @@ protected:
     QWidget* AddUnknownGroup(const QStringList& radioNames, QPoint position);
     QWidget* AddConfigurationGroup(const QString& name, const QString& title,
                                    const QStringList& radioNames, QPoint position);
+    // The design frequency box with the top left of its caption at the
+    // position; only a type with a design frequency adds it.
+    RDesignFrequencyBox* AddDesignFrequencyBox(QPoint position);
+    // Where the component line of a field's box stands. Beneath the box, its
+    // top left `offset` from the box's bottom left, it may grow `width` wide
+    // (never past the panel's edge) before its pieces go on rows of their
+    // own; with oneRow it keeps to one row, cut short with the whole line as
+    // its tooltip. Beside the box, it ends `offset` from the box's bottom
+    // left, its rows aligned to the right. Without this, it stands right
+    // under the box and its rows are no wider than the box.
+    enum class PartSide { Beneath, Beside };
+    void PlacePartLine(int field, QPoint offset, int width, PartSide side = PartSide::Beneath,
+                       bool oneRow = false);
     // The drawing behind the boxes.
     RSchematic* Schematic() const { return schematic_; }
     // Moves a box together with its caption.
@@ -198,6 +221,15 @@ private:
     // The extra boxes' texts from the calculation, and which are shown.
     void ShowExtraBoxes();
     void EditExtraChange(int box);
+    // The design frequency of the current calculation into its box.
+    void ShowDesignFrequency();
+    // After a change of the design frequency: the lines, and its message in
+    // the status bar while it is not a frequency.
+    void DesignFrequencyChanged();
+    void ReportDesignFrequency(bool clearOwnWarning);
+    void ShowPartLine(int field, const QString& text);
+    // The fields of a solve that failed or stored: their lines go or come back.
+    void MarkFailed(const SolveSpec& solve, bool failed);
 
     AppContext& context_;
     int type_ = 0; // none: the base form itself
@@ -211,8 +243,8 @@ private:
     QLabel* imageSelectedOhm_;
     QPixmap baseOhm_;
     QPixmap selectedOhm_;
-    QHash<int, QWidget*> controls_; // by tag
-    QHash<int, int> shownSolutions_; // by field: the solution its box shows, -1 none
+    QHash<int, QWidget*> controls_;     // by tag
+    QHash<int, int> shownSolutions_;    // by field: the solution its box shows, -1 none
     QHash<QWidget*, QLabel*> captions_; // the caption above each box
     struct ExtraBox {
         ExtraBoxSpec spec;
@@ -227,4 +259,20 @@ private:
     QButtonGroup* unknownGroup_ = nullptr;
     QButtonGroup* configurationGroup_ = nullptr;
     QButtonGroup* solutionGroup_ = nullptr;
+    // Component lines by field: the box they stand under, the box's stem,
+    // the line once shown and where it stands.
+    struct PartLine {
+        QWidget* box = nullptr;
+        QString stem;
+        QLabel* label = nullptr;
+        QPoint offset{0, 1};
+        int width = 0; // 0: the box's
+        PartSide side = PartSide::Beneath;
+        bool oneRow = false;
+    };
+    QHash<int, PartLine> partLines_;
+    QList<int> failedFields_;
+    const RCalculation* failedOf_ = nullptr;
+    RDesignFrequencyBox* designFrequency_ = nullptr;
+    bool designWarningShown_ = false;
 };

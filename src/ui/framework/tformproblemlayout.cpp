@@ -9,7 +9,9 @@
 #include "core/units.h"
 #include "ui/framework/rschematic.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -47,7 +49,7 @@ TFormProblem::BoxSpec TFormProblem::StandardBox(int field, const QString& captio
 }
 
 TFormProblem::BoxSpec TFormProblem::TypeBox(int field, const QString& stem, QPoint position,
-                                             const QString& ohmName, bool result) const {
+                                            const QString& ohmName, bool result) const {
     const CalcTypeInfo* info = TypeInfo();
     if (!info || field < 0 || field >= int(info->fields.size()))
         return StandardBox(field, stem, stem, 0, false, position, ohmName, result);
@@ -102,6 +104,10 @@ QWidget* TFormProblem::AddBox(const BoxSpec& wanted) {
     caption->adjustSize();
     caption->move(wanted.position.x(), wanted.position.y() - caption->height() - 1);
     captions_.insert(box, caption);
+    PartLine& line = partLines_[wanted.field];
+    line.box = box;
+    line.stem =
+        wanted.boxName.startsWith(QLatin1String("Box")) ? wanted.boxName.mid(3) : wanted.boxName;
     return box;
 }
 
@@ -125,9 +131,8 @@ QLayout* TFormProblem::AddUnitRadios(QWidget* box, const BoxSpec& wanted) {
             picture->SetPixmap(baseOhm_);
             SetTag(picture, 1000 + tag);
             controls_.insert(1000 + tag, picture);
-            connect(picture, &RPicture::Clicked, this, [this, picture] {
-                ImageOhmClick(TagOf(picture));
-            });
+            connect(picture, &RPicture::Clicked, this,
+                    [this, picture] { ImageOhmClick(TagOf(picture)); });
             radio->installEventFilter(this);
             auto* row = new QHBoxLayout;
             row->setSpacing(0);
@@ -255,8 +260,42 @@ void CheckOnly(QButtonGroup* group, int id) {
 
 } // namespace
 
-void TFormProblem::CheckUnknownRadio(int position) { CheckOnly(unknownGroup_, position); }
+void TFormProblem::CheckUnknownRadio(int position) {
+    CheckOnly(unknownGroup_, position);
+}
 
-void TFormProblem::CheckConfigurationRadio(int tag) { CheckOnly(configurationGroup_, tag); }
+void TFormProblem::CheckConfigurationRadio(int tag) {
+    CheckOnly(configurationGroup_, tag);
+}
 
-void TFormProblem::CheckSolutionRadio(int tag) { CheckOnly(solutionGroup_, tag); }
+void TFormProblem::CheckSolutionRadio(int tag) {
+    CheckOnly(solutionGroup_, tag);
+}
+
+// The ohm picture beside a unit radio shows the radio's focus, and a click
+// on it is a click on the radio.
+void TFormProblem::RadioEnter(int tag) {
+    if (auto* picture = qobject_cast<RPicture*>(GetControl(tag + 1000)))
+        picture->SetPixmap(selectedOhm_);
+}
+
+void TFormProblem::RadioExit(int tag) {
+    if (auto* picture = qobject_cast<RPicture*>(GetControl(tag + 1000)))
+        picture->SetPixmap(baseOhm_);
+}
+
+void TFormProblem::ImageOhmClick(int tag) {
+    auto* radio = qobject_cast<QAbstractButton*>(GetControl(tag - 1000));
+    if (!radio)
+        return;
+    RadioClick(tag - 1000);
+    radio->setFocus(Qt::MouseFocusReason);
+}
+
+bool TFormProblem::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn)
+        RadioEnter(TagOf(watched));
+    else if (event->type() == QEvent::FocusOut)
+        RadioExit(TagOf(watched));
+    return QObject::eventFilter(watched, event);
+}

@@ -3,6 +3,7 @@
 #include "core/filenames.h"
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
+#include "core/standardseriessetting.h"
 #include "ui/calculators/calculatorforms.h"
 #include "ui/calculators/rf/tformmessage.h"
 #include "ui/chart/tformsmithchart.h"
@@ -65,6 +66,7 @@ TFormMain::TFormMain(UserDialogs& dialogs, QWidget* parent)
     help_ = new HelpViewer(this);
     context_.showHelp = [this](int topic) { help_->ShowTopic(topic); };
     context_.advice = this;
+    context_.standardSeries = ReadStandardSeries();
     context_.calculationChanged = [this] {
         if (smithChart_)
             smithChart_->CalculationChanged();
@@ -102,7 +104,8 @@ void TFormMain::FormCreate() {
     auto* mainLayout = new QVBoxLayout(main);
     mainLayout->setContentsMargins(0, 0, 0, 0);
     mainLayout->setSpacing(0);
-    mainLayout->addWidget(BuildHeader(QStringLiteral("PanelName"), QStringLiteral("LabelCalculation"),
+    mainLayout->addWidget(BuildHeader(QStringLiteral("PanelName"),
+                                      QStringLiteral("LabelCalculation"),
                                       QStringLiteral("Problem:"), &labelCalculation_));
     tabs_ = new RTabControl(main);
     tabs_->setObjectName(QStringLiteral("TabCalculation"));

@@ -6,6 +6,7 @@
 #include "core/filenames.h"
 #include "core/rconfig.h"
 #include "core/rworksheet.h"
+#include "core/standardseriessetting.h"
 #include "core/worksheetrepair.h"
 #include "ui/chart/tformsmithchart.h"
 #include "ui/framework/tformproblem.h"
@@ -29,7 +30,9 @@ namespace {
 
 constexpr int MaxNameLength = 255;
 
-QLineEdit* FocusedEdit() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
+QLineEdit* FocusedEdit() {
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+}
 
 // The unknown's box is read-only: the commands that change a text leave it alone.
 QLineEdit* FocusedWritableEdit() {
@@ -133,8 +136,7 @@ void TFormMain::BuildMenu() {
     Separator(help, "MenuSep4");
     add(help, "MenuCompany", QStringLiteral("&Quillmarsh Homepage"), {},
         &TFormMain::MenuCompanyClick);
-    add(help, "MenuHomepage", QStringLiteral("KEL&VO Homepage"), {},
-        &TFormMain::MenuHomepageClick);
+    add(help, "MenuHomepage", QStringLiteral("KEL&VO Homepage"), {}, &TFormMain::MenuHomepageClick);
     Separator(help, "MenuSep3");
     add(help, "MenuAbout", QStringLiteral("&About..."), {}, &TFormMain::MenuAboutClick);
 }
@@ -259,7 +261,9 @@ void TFormMain::UpdateHistoryMenu() {
     }
 }
 
-void TFormMain::MenuNewWorksheetClick() { NewWorksheet(); }
+void TFormMain::MenuNewWorksheetClick() {
+    NewWorksheet();
+}
 
 void TFormMain::MenuOpenWorksheetClick() {
     QString path;
@@ -359,7 +363,8 @@ void TFormMain::MenuDeleteCalculationClick() {
         return;
     const int type = current->Type();
     if (worksheet_->CountOfType(type) <= 1) {
-        ShowWarningBox(QStringLiteral("Could not delete calculation because there is only one left."));
+        ShowWarningBox(
+            QStringLiteral("Could not delete calculation because there is only one left."));
         return;
     }
     if (dialogs_.Ask(
@@ -395,14 +400,20 @@ void TFormMain::MenuSmithChartClick() {
 void TFormMain::MenuPreferencesClick() {
     if (!config_)
         return;
-    if (Options()->Execute(*config_) == QDialog::Accepted && context_.calculator &&
-        context_.calculation)
+    if (Options()->Execute(*config_) != QDialog::Accepted)
+        return;
+    context_.standardSeries = ReadStandardSeries();
+    if (context_.calculator && context_.calculation)
         context_.calculator->ShowCalculation();
 }
 
-void TFormMain::MenuHelpTopicsClick() { help_->ShowContents(); }
+void TFormMain::MenuHelpTopicsClick() {
+    help_->ShowContents();
+}
 
-void TFormMain::MenuCompanyClick() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(CompanyAddress))); }
+void TFormMain::MenuCompanyClick() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(CompanyAddress)));
+}
 
 void TFormMain::MenuHomepageClick() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomepageAddress)));

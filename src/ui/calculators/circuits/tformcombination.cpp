@@ -1,8 +1,10 @@
 #include "ui/calculators/circuits/tformcombination.h"
 
 #include "core/calctypes.h"
+#include "core/componentlines.h"
 #include "core/rcalculation.h"
 #include "ui/framework/appcontext.h"
+#include "ui/framework/rdesignfrequencybox.h"
 #include "ui/framework/rschematic.h"
 
 #include <QWidget>
@@ -100,8 +102,22 @@ void TFormCombination::BuildSchematic() {
                         {inputX + type->width() + 16, groupsY});
     type->resize(type->width(), unknown->height());
 
-    const int width = std::max(resultX + w, outputX + 16) + 16;
-    const int height = groupsY + unknown->height() + 12;
+    // The parts stand under the boxes, short of the parallel branch's wire;
+    // the result's may take the room up to the panel's edge.
+    for (int field : {0, 1})
+        PlacePartLine(field, {0, 1}, w + gap - 4);
+    PlacePartLine(2, {0, 1}, 1000);
+    int groupsRight = unknown->x() + unknown->width();
+    int groupsBottom = groupsY + unknown->height();
+    if (HasDesignFrequency(info.type)) {
+        // A little lower than the groups: the second box's line may take two
+        // rows above it.
+        QWidget* frequency = AddDesignFrequencyBox({groupsRight + 16, groupsY + 8});
+        groupsRight = frequency->x() + frequency->width();
+        groupsBottom = std::max(groupsBottom, frequency->y() + frequency->height());
+    }
+    const int width = std::max({resultX + w, outputX + 16, groupsRight + 104}) + 16;
+    const int height = groupsBottom + 12;
     FinishLayout(QSize(width, height));
 }
 

@@ -43,6 +43,7 @@ void TFormReactance::BuildLayout() {
     drawing->AddLine(QStringLiteral("LineOut"), {elementX + element->width(), midY},
                      {outputX - 5, midY});
 
+    PlacePartLine(0, {0, 1}, 1000);
     const int groupsY = elementY + h + 20;
     QWidget* unknown =
         AddUnknownGroup({"Radio" + reactanceStem, "Radio" + elementStem}, {left, groupsY});

@@ -45,6 +45,11 @@ void TFormResonant::BuildLayout() {
     QWidget* unknown = AddUnknownGroup(
         {QStringLiteral("RadioF"), QStringLiteral("RadioI"), QStringLiteral("RadioC")},
         {left, groupsY});
+    // A part solved for stands under the bottom rail; the coil's right of
+    // the Unknown group.
+    const int underRail = bottomRail + 4 - (tankY + h);
+    PlacePartLine(0, {unknown->width() + 8, underRail}, 1000);
+    PlacePartLine(1, {0, underRail}, 1000);
     // The buttons stand below the circuit, right of the Unknown group.
     const int width = std::max(frequencyX + w + 16, left + unknown->width() + 24 + 104);
     FinishLayout(QSize(width, groupsY + unknown->height() + 12));

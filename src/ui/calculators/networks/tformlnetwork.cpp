@@ -26,6 +26,10 @@ TFormLNetwork::TFormLNetwork(AppContext& context, int type, QObject* parent)
     shuntStep_ = QPoint(0, WireY() - DropY());
     junctionStep_ = QPoint(ColumnX(0) - ColumnX(1), 0);
 
+    // The design frequency stands in the slot on the ground side that the
+    // element on the wire leaves free.
+    PlaceDesignFrequency(0);
+
     const QPoint origin = GroupsOrigin();
     QWidget* typeGroup = AddConfigurationGroup(
         QStringLiteral("GroupType"), QStringLiteral("Type"),
@@ -50,6 +54,14 @@ void TFormLNetwork::ShowConfiguration() {
         MoveBox(QStringLiteral("BoxZ2"), sign * shuntStep_.x(), sign * shuntStep_.y());
         for (const QString& part : JunctionParts)
             Schematic()->Move(part, sign * junctionStep_.x(), sign * junctionStep_.y());
+        // Z1 to ground leaves the design frequency the second column's slot;
+        // Z1's line stops short of it.
+        const bool parallel = sign > 0;
+        const int frequencyX = PlaceDesignFrequency(parallel ? 1 : 0);
+        const QWidget* z1 = PanelMain()->findChild<QWidget*>(QStringLiteral("BoxZ1"));
+        PlaceElementLine(1, parallel,
+                         parallel ? frequencyX - z1->x() - DroppedLineOffset() - 8 : 0);
+        PlaceElementLine(2, !parallel);
     });
 }
 

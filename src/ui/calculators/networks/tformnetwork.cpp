@@ -2,6 +2,7 @@
 
 #include "core/calctypes.h"
 #include "core/rcalculation.h"
+#include "ui/framework/rdesignfrequencybox.h"
 #include "ui/framework/rschematic.h"
 
 #include <QWidget>
@@ -14,6 +15,7 @@ constexpr int Gap = 30;         // between a box and the next junction or termin
 constexpr int CaptionRoom = 32; // above a box, for its caption
 constexpr int GroundDrop = 12;  // from a dropped box down to the ground symbol
 constexpr int ButtonColumn = 88 + 8 + 12;
+constexpr int WideLine = 1000; // as wide as the panel lets it be
 
 } // namespace
 
@@ -56,6 +58,39 @@ void TFormNetwork::BuildNetwork(int columns, const QString& wireName) {
     drawing->AddTerminal(QStringLiteral("TerminalIn"), {inputX_, wireY_});
     drawing->AddTerminal(QStringLiteral("TerminalOut"), {outputX_, wireY_});
     drawing->AddLine(wireName, {inputX_ + 5, wireY_}, {outputX_ - 5, wireY_});
+    // A port's line keeps to one row: the element beneath has its caption there.
+    for (int port : {0, fields - 1})
+        PlacePartLine(port, {0, 1}, WideLine, PartSide::Beneath, true);
+}
+
+int TFormNetwork::FieldOfStem(const QString& stem) const {
+    const CalcTypeInfo* info = TypeInfo();
+    for (int field = 0; info && field < int(info->fields.size()); ++field) {
+        if (FieldLabel(*info, field) == stem)
+            return field;
+    }
+    return -1;
+}
+
+void TFormNetwork::PlaceElementLine(int field, bool onDrop, int room) {
+    // Beneath a dropped box the ground stands: its line starts right of it
+    // and stops short of the next column's ground. A line on the wire keeps
+    // to one row: the captions of the dropped boxes stand right under it.
+    if (onDrop)
+        PlacePartLine(field, {DroppedLineOffset(), 1}, room > 0 ? room : 2 * columnStep_ - 40);
+    else
+        PlacePartLine(field, {0, 1}, room > 0 ? room : WideLine, PartSide::Beneath, true);
+}
+
+int TFormNetwork::PlaceDesignFrequency(int column) {
+    RDesignFrequencyBox* box = DesignFrequencyBox();
+    if (!box)
+        box = AddDesignFrequencyBox({});
+    const QWidget* frame = box->findChild<QWidget*>(QStringLiteral("BoxDesignFrequency"));
+    const int x = column == 0 ? ColumnX(0) - frame->width() / 2
+                              : PanelMain()->minimumWidth() - 12 - frame->width();
+    box->move(x, dropY_ - box_.height() / 2 + 6 - frame->y());
+    return x;
 }
 
 namespace {
@@ -73,6 +108,7 @@ void TFormNetwork::PlaceOnWire(const QString& stem, int column) {
     const QString name = QStringLiteral("Box") + stem;
     const QPoint step = CentreOn(PanelMain(), name, {ColumnX(column), wireY_});
     MoveBox(name, step.x(), step.y());
+    PlaceElementLine(FieldOfStem(stem), false);
 }
 
 void TFormNetwork::PlaceOnDrop(const QString& stem, int column, const QString& dotName,
@@ -81,6 +117,7 @@ void TFormNetwork::PlaceOnDrop(const QString& stem, int column, const QString& d
     const QString name = QStringLiteral("Box") + stem;
     const QPoint step = CentreOn(PanelMain(), name, {x, dropY_});
     MoveBox(name, step.x(), step.y());
+    PlaceElementLine(FieldOfStem(stem), true);
     const int groundY = dropY_ + box_.height() / 2 + GroundDrop;
     RSchematic* drawing = Schematic();
     drawing->AddDot(dotName, {x, wireY_});

@@ -26,6 +26,18 @@ protected:
     void PlaceOnDrop(const QString& stem, int column, const QString& dotName,
                      const QString& dropName, const QStringList& groundNames);
 
+    // The field whose box has that caption; -1 for none.
+    int FieldOfStem(const QString& stem) const;
+    // The component line of an element on the wire or on a drop, at most
+    // `room` wide (0: up to the next element's ground or the panel's edge).
+    void PlaceElementLine(int field, bool onDrop, int room = 0);
+    // The design frequency box with the top of its box level with the boxes
+    // on drops: centred on the first column, or at the panel's right edge
+    // for any other. Returns the left of its box.
+    int PlaceDesignFrequency(int column);
+    // The x where a dropped box's line starts, from the box's left.
+    int DroppedLineOffset() const { return box_.width() / 2 + 16; }
+
     // The x of a column's centre line; the wire's and a dropped box's centre y.
     int ColumnX(int column) const { return firstColumnX_ + column * columnStep_; }
     int WireY() const { return wireY_; }

@@ -1,10 +1,18 @@
 #include "ui/calculators/networks/tformthreeelementnetwork.h"
 
 #include "core/rextras.h"
+#include "ui/framework/rdesignfrequencybox.h"
 
 #include <QWidget>
 
 #include <algorithm>
+
+namespace {
+
+// Right of the Unknown group, room for the design's loaded Q.
+constexpr int QRoom = 124;
+
+} // namespace
 
 TFormThreeElementNetwork::TFormThreeElementNetwork(AppContext& context, int type,
                                                    const Shape& toGround, QObject* parent)
@@ -15,6 +23,14 @@ TFormThreeElementNetwork::TFormThreeElementNetwork(AppContext& context, int type
         const QString stem = QStringLiteral("Z%1").arg(element + 1);
         if (!toGround[size_t(element)]) {
             PlaceOnWire(stem, element);
+            // On the wire, its line stops short of the next box on the wire.
+            for (int next = element + 1; next < 3; ++next) {
+                if (!toGround[size_t(next)]) {
+                    PlaceElementLine(element + 1, false,
+                                     (next - element) * (ColumnX(1) - ColumnX(0)) - 8);
+                    break;
+                }
+            }
             continue;
         }
         QStringList strokes;
@@ -34,6 +50,9 @@ TFormThreeElementNetwork::TFormThreeElementNetwork(AppContext& context, int type
                              {unknown->x() + unknown->width() + 12, unknown->y()});
     if (auto* caption = PanelMain()->findChild<QWidget*>(QStringLiteral("Label") + stem))
         MoveBox(q->objectName(), 0, caption->height() + 1);
-    FinishNetwork(q->x() + q->width(),
-                  std::max(unknown->y() + unknown->height(), q->y() + q->height()));
+    QWidget* frequency =
+        AddDesignFrequencyBox(unknown->pos() + QPoint(unknown->width() + 12 + QRoom, 0));
+    FinishNetwork(frequency->x() + frequency->width(),
+                  std::max({unknown->y() + unknown->height(), q->y() + q->height(),
+                            frequency->y() + frequency->height()}));
 }

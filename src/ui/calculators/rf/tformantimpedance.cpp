@@ -111,6 +111,9 @@ void TFormAntImpedance::BuildLayout() {
     MoveBox(QStringLiteral("BoxImpedance"), width - Edge - result->width(), resultY);
     for (QWidget* group : {panelExtra_, panelBase_, static_cast<QWidget*>(wiring)})
         group->resize(width, group->height());
+    // The added circuit's captions stand right under the impedance: its
+    // parts stand at its left, level with its bottom.
+    PlacePartLine(5, {-8, 0}, width, PartSide::Beside);
     FinishLayout(QSize(width, groupsY + type->height() + 12));
 }
 
