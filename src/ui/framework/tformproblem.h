@@ -161,9 +161,11 @@ protected:
     // (never past the panel's edge) before its pieces go on rows of their
     // own; with oneRow it keeps to one row, cut short with the whole line as
     // its tooltip. Beside the box, it ends `offset` from the box's bottom
-    // left, its rows aligned to the right. Without this, it stands right
-    // under the box and its rows are no wider than the box.
-    enum class PartSide { Beneath, Beside };
+    // left, its rows aligned to the right. Moving left, it stands beneath
+    // the box in one row, moved left by at most `width` as far as it needs to
+    // end before the panel's edge. Without this, it stands right under the
+    // box and its rows are no wider than the box.
+    enum class PartSide { Beneath, Beside, MovingLeft };
     void PlacePartLine(int field, QPoint offset, int width, PartSide side = PartSide::Beneath,
                        bool oneRow = false);
     // The drawing behind the boxes.

@@ -20,16 +20,50 @@
 
 namespace {
 
+// A piece wider than the width, broken where it reads best (after "=" or
+// ":", before "(") into parts packed as full as the width lets them be; a
+// part still too wide is broken at its spaces.
+QStringList Broken(const QString& piece, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(piece) <= width)
+        return {piece};
+    QStringList words;
+    int start = 0;
+    for (int i = 1; i + 1 < piece.size(); ++i) {
+        if (piece[i] == u' ' &&
+            (piece[i - 1] == u'=' || piece[i - 1] == u':' || piece[i + 1] == u'(')) {
+            words << piece.mid(start, i - start);
+            start = i + 1;
+        }
+    }
+    words << piece.mid(start);
+    QStringList parts;
+    for (const QString& word : words) {
+        if (!parts.isEmpty() && metrics.horizontalAdvance(parts.back() + u' ' + word) <= width)
+            parts.back() += u' ' + word;
+        else if (metrics.horizontalAdvance(word) > width && word.contains(u' '))
+            parts << word.split(u' ');
+        else
+            parts << word;
+    }
+    return parts;
+}
+
 // The pieces of a line ("C = 1 pF", "E12: 1.0 pF (0 %)") on one row while
-// they fit the width, else each row as full as it can be.
+// they fit the width, else each row as full as it can be; a piece that is
+// wider than the width on its own is broken at its spaces.
 QString Rows(const QString& line, const QFontMetrics& metrics, int width) {
     const QString separator = QStringLiteral("  ");
     QStringList rows;
-    for (const QString& piece : line.split(separator)) {
-        if (!rows.isEmpty() && metrics.horizontalAdvance(rows.back() + separator + piece) <= width)
-            rows.back() += separator + piece;
-        else
-            rows << piece;
+    for (const QString& whole : line.split(separator)) {
+        const QStringList parts = Broken(whole, metrics, width);
+        for (int i = 0; i < parts.size(); ++i) {
+            const QString join = i == 0 ? separator : QStringLiteral(" ");
+            if (!rows.isEmpty() &&
+                metrics.horizontalAdvance(rows.back() + join + parts[i]) <= width)
+                rows.back() += join + parts[i];
+            else
+                rows << parts[i];
+        }
     }
     return rows.join(u'\n');
 }
@@ -167,12 +201,19 @@ void TFormProblem::ShowPartLine(int field, const QString& text) {
     }
     QLabel* label = line.label;
     const QWidget* box = line.box;
-    const QPoint corner(box->x() + line.offset.x(), box->y() + box->height() + line.offset.y());
     const bool beside = line.side == PartSide::Beside;
-    // Beneath the box up to the panel's edge; beside it from the panel's left.
-    const int room = beside ? corner.x() - 4 : label->parentWidget()->width() - corner.x() - 4;
-    const int width = std::min(line.width > 0 ? line.width : box->width(), room);
     const QFontMetrics metrics = label->fontMetrics();
+    QPoint corner(box->x() + line.offset.x(), box->y() + box->height() + line.offset.y());
+    const int edge = label->parentWidget()->width() - 4;
+    if (line.side == PartSide::MovingLeft) {
+        corner.rx() = std::max(corner.x() - line.width,
+                               std::min(corner.x(), edge - metrics.horizontalAdvance(text) - 2));
+    }
+    // Rightwards up to the panel's edge; leftwards from the panel's left.
+    const int room = beside ? corner.x() - 4 : edge - corner.x();
+    const int width = line.side == PartSide::MovingLeft
+                          ? room
+                          : std::min(line.width > 0 ? line.width : box->width(), room);
     const bool cut = line.oneRow && metrics.horizontalAdvance(text) > width;
     label->setText(line.oneRow ? metrics.elidedText(text, Qt::ElideRight, width)
                                : Rows(text, metrics, width));

@@ -18,6 +18,8 @@ private slots:
     void lines_data();
     void lines();
     void designFrequencyIsKeptInTheWorksheet();
+    void linesAreShownWhole_data();
+    void linesAreShownWhole();
 };
 
 namespace {
@@ -133,6 +135,36 @@ void TestPartLines::designFrequencyIsKeptInTheWorksheet() {
     RunChecks(fixture, {"EditDesignFrequency=7100", "RadioDesignFrequency2:checked"});
     CheckLine(fixture, Z1At7MHz);
     fixture.context.calculation = fixture.worksheet.At(0);
+}
+
+// The narrow T network: its Z1 line takes rows beside the dropped Z2, and
+// the Zout line moves left rather than lose its end.
+void TestPartLines::linesAreShownWhole_data() {
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("designed Z1") << Steps{"RadioDesign",           "EditZin=50",
+                                          "EditZout=200",          "EditQ=2",
+                                          "EditDesignFrequency=7", "ButtonCalculate"}
+                                 << "LabelPartZ1"
+                                 << "C = 227.3642 pF  E12: 220 pF (\u22123.2 %)";
+    QTest::newRow("Zout") << Steps{"EditDesignFrequency=14.2"} + PiElements << "LabelPartZout"
+                          << "R = 25 \u03a9  C = 89.664757 pF  E12: 82 pF (\u22128.5 %)";
+}
+
+void TestPartLines::linesAreShownWhole() {
+    QFETCH(Steps, steps);
+    QFETCH(QString, label);
+    QFETCH(QString, line);
+    FormFixture<> fixture(9);
+    fixture.context.standardSeries = ESeries::E12;
+    fixture.form->PanelMain()->resize(fixture.form->PanelMain()->minimumSize());
+    RunSteps(fixture, steps);
+    auto* shown = fixture.Find<QLabel>(label);
+    QVERIFY(shown);
+    QCOMPARE(shown->accessibleName(), line);
+    QCOMPARE(shown->text().split(QRegularExpression(QStringLiteral("\\s+"))),
+             line.split(QRegularExpression(QStringLiteral("\\s+"))));
 }
 
 QTEST_MAIN(TestPartLines)

@@ -58,9 +58,11 @@ void TFormNetwork::BuildNetwork(int columns, const QString& wireName) {
     drawing->AddTerminal(QStringLiteral("TerminalIn"), {inputX_, wireY_});
     drawing->AddTerminal(QStringLiteral("TerminalOut"), {outputX_, wireY_});
     drawing->AddLine(wireName, {inputX_ + 5, wireY_}, {outputX_ - 5, wireY_});
-    // A port's line keeps to one row: the element beneath has its caption there.
-    for (int port : {0, fields - 1})
-        PlacePartLine(port, {0, 1}, WideLine, PartSide::Beneath, true);
+    // A port's line keeps to one row: the element beneath has its caption
+    // there. Only the port solved for has one, so Zout's may grow leftwards
+    // up to Zin's box.
+    PlacePartLine(0, {0, 1}, WideLine, PartSide::Beneath, true);
+    PlacePartLine(fields - 1, {0, 1}, outputX_ - inputX_ - 2 * w - 8, PartSide::MovingLeft, true);
 }
 
 int TFormNetwork::FieldOfStem(const QString& stem) const {

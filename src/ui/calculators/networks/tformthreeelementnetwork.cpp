@@ -23,7 +23,14 @@ TFormThreeElementNetwork::TFormThreeElementNetwork(AppContext& context, int type
         const QString stem = QStringLiteral("Z%1").arg(element + 1);
         if (!toGround[size_t(element)]) {
             PlaceOnWire(stem, element);
-            // On the wire, its line stops short of the next box on the wire.
+            // Beneath a box on the wire between no dropped box before it and
+            // one after it, its line may take rows, up to that box's caption.
+            if ((element == 0 || !toGround[size_t(element - 1)]) && element + 1 < 3 &&
+                toGround[size_t(element + 1)]) {
+                PlacePartLine(element + 1, {0, 1}, ColumnX(1) - ColumnX(0) - 2);
+                continue;
+            }
+            // Else its line stops short of the next box on the wire.
             for (int next = element + 1; next < 3; ++next) {
                 if (!toGround[size_t(next)]) {
                     PlaceElementLine(element + 1, false,
