@@ -2,6 +2,7 @@
 // list, what a reopened worksheet shows, and files the program would never
 // write itself.
 
+#include "core/worksheetextras.h"
 #include "support/mainwindowharness.h"
 
 #include "ui/shell/rstatuspanel.h"
@@ -19,6 +20,7 @@ private slots:
     void folderTooLongToRemember_data();
     void folderTooLongToRemember();
     void openDialogStartsInLastFolder();
+    void damagedExtrasOpenWithOneStatusLine();
     void openFromDialog();
     void openMovesRecentEntryToTop();
     void missingRecentFile();
@@ -228,6 +230,23 @@ void TestFormMainFiles::openDialogStartsInLastFolder() {
     QCOMPARE(h.dialogs.records.first().folder, h.Folder() + "/");
     QCOMPARE(h.Window().windowTitle(), QStringLiteral("Kelvo - Untitled"));
     QVERIFY(h.Window().Config()->RecentFiles.isEmpty());
+}
+
+// A worksheet whose extension block is of another version opens with its
+// calculations; the status bar says in one line that the extras are gone.
+void TestFormMainFiles::damagedExtrasOpenWithOneStatusLine() {
+    MainWindowHarness h;
+    QVERIFY(h.Start());
+    const QString path = h.Path(QStringLiteral("later.kvw"));
+    QByteArray bytes = Worksheet({Calculation(1, "Resistor1", {Field("42"), Field(), Field()})});
+    bytes += QByteArray("%KVX") + QByteArray::fromHex("63000000") + QByteArray(8, '\0');
+    QVERIFY(Save(path, bytes));
+    h.dialogs.openPaths << path;
+    h.Trigger(QStringLiteral("MenuOpenWorksheet"));
+    QVERIFY(h.dialogs.Messages().isEmpty());
+    QCOMPARE(h.Edit(QStringLiteral("EditR1"))->text(), QStringLiteral("42"));
+    QVERIFY(h.Window().StatusPanel()->Warning());
+    QCOMPARE(h.Window().StatusPanel()->Text(), ExtrasDroppedMessage());
 }
 
 void TestFormMainFiles::openFromDialog() {
