@@ -19,10 +19,13 @@ DesignFrequencyValue Invalid(const QString& message) {
 DesignFrequency GetDesignFrequency(const RExtras& extras) {
     DesignFrequency frequency;
     frequency.text = extras.Value(ExtraKeys::DesignFrequency);
+    if (!extras.Has(ExtraKeys::DesignFrequencyUnit))
+        return frequency;
+    // A unit the kind does not list stands for its first unit, as a field's does.
     bool ok = false;
     const int unit = extras.Value(ExtraKeys::DesignFrequencyUnit).toInt(&ok);
-    if (ok && unit >= 0 && unit < UnitCount(KindNumber(UnitKind::Frequency)))
-        frequency.unitIndex = unit;
+    const bool listed = ok && unit >= 0 && unit < UnitCount(KindNumber(UnitKind::Frequency));
+    frequency.unitIndex = listed ? unit : 0;
     return frequency;
 }
 

@@ -16,7 +16,8 @@ struct DesignFrequency {
     int unitIndex = DefaultUnit;
 };
 
-// What the extras hold; a missing or unreadable unit is MHz.
+// What the extras hold; a missing unit is MHz, one the kind does not list
+// (or no number) its first unit, Hz, as for any field.
 DesignFrequency GetDesignFrequency(const RExtras& extras);
 // Stores the text and unit; an empty text removes both keys, so that a
 // calculation without a design frequency leaves no trace in the file. False
