@@ -140,38 +140,38 @@ void TestCalculationSolver::everySolve() {
     QFETCH(int, solve);
     QFETCH(QString, outcome);
     const CalcTypeInfo& info = *FindCalcType(type);
-    const SolveSpec& spec = *SolvesOf(info)[size_t(solve)];
+    const SolveSpec& declared = *SolvesOf(info)[size_t(solve)];
     MessageRecorder messages;
 
     // Each field read is checked, after those before it, under its name.
-    for (size_t k = 0; k < spec.reads.size(); ++k) {
-        if (!(spec.reads[k].configurations & 1u)) // not read in configuration 0
+    for (size_t k = 0; k < declared.reads.size(); ++k) {
+        if (!(declared.reads[k].configurations & 1u)) // not read in configuration 0
             continue;
         QStringList texts = Primes.mid(0, int(k));
-        while (texts.size() < int(spec.reads.size()))
+        while (texts.size() < int(declared.reads.size()))
             texts << QStringLiteral("x");
-        RCalculation calculation = Filled(type, spec, texts);
+        RCalculation calculation = Filled(type, declared, texts);
         const QStringList before = Texts(calculation);
         messages.Reset();
-        QCOMPARE(SolveCalculation(calculation, info, spec).kind, SolveResult::Kind::Refused);
+        QCOMPARE(SolveCalculation(calculation, info, declared).kind, SolveResult::Kind::Refused);
         QCOMPARE(messages.warning, QStringLiteral("Error: Real value for ") +
-                                       ReadName(info, spec.reads[k]) +
+                                       ReadName(info, declared.reads[k]) +
                                        QStringLiteral(" did not contain a valid number."));
         QCOMPARE(Texts(calculation), before);
     }
 
     // Valid readings: the answer goes into the fields written, and only there.
-    RCalculation calculation = Filled(type, spec, Primes);
+    RCalculation calculation = Filled(type, declared, Primes);
     const QStringList before = Texts(calculation);
     messages.Reset();
-    const SolveResult result = SolveCalculation(calculation, info, spec);
+    const SolveResult result = SolveCalculation(calculation, info, declared);
     QStringList written;
-    for (int field : spec.writes)
+    for (int field : declared.writes)
         written << Texts(calculation)[field];
     QCOMPARE(outcome.startsWith("Error: ") ? messages.warning : written.join(u' '), outcome);
     QCOMPARE(result.kind != SolveResult::Kind::Stored, outcome.startsWith("Error: "));
     for (int field = 0; field < calculation.FieldCount(); ++field) {
-        if (std::find(spec.writes.begin(), spec.writes.end(), field) == spec.writes.end())
+        if (std::find(declared.writes.begin(), declared.writes.end(), field) == declared.writes.end())
             QCOMPARE(Texts(calculation)[field], before[field]);
     }
 }

@@ -380,7 +380,7 @@ void TFormProblem::ClearCalculation() {
         field.unitIndex = ListedUnit(field.unitKind, unit);
     }
     for (const ExtraBox& extra : extraBoxes_)
-        calculation->Extras().Remove(extra.spec.key);
+        calculation->Extras().Remove(extra.declared.key);
     calculation->SetSolution(-1);
     failedFields_.clear();
     ShowCalculation();

@@ -249,7 +249,7 @@ private:
     QHash<int, int> shownSolutions_;    // by field: the solution its box shows, -1 none
     QHash<QWidget*, QLabel*> captions_; // the caption above each box
     struct ExtraBox {
-        ExtraBoxSpec spec;
+        ExtraBoxSpec declared;
         QWidget* box;
         QLineEdit* edit;
     };

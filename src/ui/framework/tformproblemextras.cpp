@@ -62,14 +62,14 @@ void TFormProblem::ShowExtraBoxes() {
     if (!calculation)
         return;
     for (const ExtraBox& extra : extraBoxes_) {
-        const QString text = calculation->Extras().Value(extra.spec.key);
+        const QString text = calculation->Extras().Value(extra.declared.key);
         if (extra.edit->text() != text) {
             const QSignalBlocker quiet(extra.edit);
             extra.edit->setText(text);
             extra.edit->setCursorPosition(0);
         }
         const bool shown =
-            !extra.spec.onlyWhileRead || ReadByUnknown(TypeInfo(), *calculation, extra.spec.key);
+            !extra.declared.onlyWhileRead || ReadByUnknown(TypeInfo(), *calculation, extra.declared.key);
         extra.box->setVisible(shown);
         if (QLabel* caption = captions_.value(extra.box))
             caption->setVisible(shown);
@@ -82,7 +82,7 @@ void TFormProblem::EditExtraChange(int box) {
         return;
     const ExtraBox& extra = extraBoxes_[box];
     // A text longer than a file holds is refused: the box shows what is kept.
-    if (!calculation->Extras().Set(extra.spec.key, extra.edit->text())) {
+    if (!calculation->Extras().Set(extra.declared.key, extra.edit->text())) {
         ShowExtraBoxes();
         return;
     }
