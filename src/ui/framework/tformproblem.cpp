@@ -227,12 +227,15 @@ void TFormProblem::Calculate() {
     const SolveSpec* solve = CurrentSolve();
     if (calculation && solve)
         ShowResult(*solve, SolveCalculation(*calculation, *TypeInfo(), *solve));
+    else
+        RefreshComponentLines();
 }
 
 void TFormProblem::ShowResult(const SolveSpec& solve, const SolveResult& result) {
     RCalculation* calculation = Calculation();
     switch (result.kind) {
     case SolveResult::Kind::Nothing:
+        RefreshComponentLines(); // an input's own line follows what was typed
         return;
     case SolveResult::Kind::Refused:
         MarkFailed(solve, true);
@@ -240,6 +243,7 @@ void TFormProblem::ShowResult(const SolveSpec& solve, const SolveResult& result)
         return;
     case SolveResult::Kind::Advice:
         ShowAdvice(result);
+        RefreshComponentLines();
         return;
     case SolveResult::Kind::Stored:
     case SolveResult::Kind::Emptied:
@@ -415,9 +419,11 @@ void TFormProblem::EditValueChange(int tag) {
     SetModified();
     if (leavesSolution)
         ShowSolutions();
+    // A calculation draws the lines once it has shown its outcome.
     if ((context_.config && context_.config->AutoCalculate != 0) || AlwaysCalculates())
         Calculate();
-    RefreshComponentLines();
+    else
+        RefreshComponentLines();
 }
 
 void TFormProblem::EditImagChange(int tag) {
@@ -451,10 +457,11 @@ void TFormProblem::UnknownClick(int position) {
     // The previous result stays as an ordinary input, with its parts.
     failedFields_.clear();
     ShowUnknown();
-    RefreshComponentLines();
     SetModified();
     if (context_.config && context_.config->AutoCalculate != 0)
         Calculate();
+    else
+        RefreshComponentLines();
 }
 
 void TFormProblem::ConfigClick(int tag) {
