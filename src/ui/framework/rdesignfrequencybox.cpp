@@ -2,6 +2,7 @@
 
 #include "core/units.h"
 #include "ui/framework/rschematic.h"
+#include "ui/framework/textfromstart.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -56,8 +57,7 @@ RDesignFrequencyBox::RDesignFrequencyBox(QWidget* parent) : QWidget(parent) {
 }
 
 void RDesignFrequencyBox::Show(const DesignFrequency& frequency) {
-    edit_->setText(frequency.text);
-    edit_->setCursorPosition(0);
+    SetTextFromStart(edit_, frequency.text);
     CheckUnit(frequency.unitIndex);
 }
 

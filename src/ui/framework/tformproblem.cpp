@@ -10,6 +10,7 @@
 #include "ui/framework/appcontext.h"
 #include "ui/framework/colors.h"
 #include "ui/framework/rschematic.h"
+#include "ui/framework/textfromstart.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -176,6 +177,10 @@ void TFormProblem::SetModified() {
     context_.NotifyCalculationChanged();
 }
 
+bool TFormProblem::CalculatesAsTyped() const {
+    return (context_.config && context_.config->AutoCalculate != 0) || AlwaysCalculates();
+}
+
 const SolveSpec* TFormProblem::CurrentSolve() const {
     const RCalculation* calculation = Calculation();
     const CalcTypeInfo* info = TypeInfo();
@@ -302,13 +307,9 @@ void TFormProblem::ShowField(int fieldIndex, int solution) {
     const RField* field = ShownField(fieldIndex);
     LoadingScope loading(context_.loading);
     const int base = fieldIndex * 10;
-    // A text set by the program shows its start: a long number keeps its
-    // sign and leading digits in view. What the user types is never set here.
     auto show = [](QLineEdit* edit, const QString& text) {
-        if (!edit)
-            return;
-        edit->setText(text);
-        edit->setCursorPosition(0);
+        if (edit)
+            SetTextFromStart(edit, text);
     };
     show(qobject_cast<QLineEdit*>(GetControl(base + 1)), field->FormatReal(Precision()));
     show(qobject_cast<QLineEdit*>(GetControl(base + 2)), field->FormatImag(Precision()));
@@ -420,7 +421,7 @@ void TFormProblem::EditValueChange(int tag) {
     if (leavesSolution)
         ShowSolutions();
     // A calculation draws the lines once it has shown its outcome.
-    if ((context_.config && context_.config->AutoCalculate != 0) || AlwaysCalculates())
+    if (CalculatesAsTyped())
         Calculate();
     else
         RefreshComponentLines();

@@ -194,6 +194,9 @@ protected:
     // and read-only; the other listed edits get the normal look.
     void MarkEdits(const QList<int>& unknownTags, const QList<int>& otherTags);
     void SetModified();
+    // Whether typing into an input calculates at once: automatic
+    // calculation, or a calculator that always calculates.
+    bool CalculatesAsTyped() const;
 
     // How the current calculation is solved: its unknown's solve as the type
     // table declares it; nullptr where there is none.

@@ -8,6 +8,7 @@
 #include "core/rconfig.h"
 #include "ui/framework/appcontext.h"
 #include "ui/framework/rschematic.h"
+#include "ui/framework/textfromstart.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -65,11 +66,10 @@ void TFormProblem::ShowExtraBoxes() {
         const QString text = calculation->Extras().Value(extra.declared.key);
         if (extra.edit->text() != text) {
             const QSignalBlocker quiet(extra.edit);
-            extra.edit->setText(text);
-            extra.edit->setCursorPosition(0);
+            SetTextFromStart(extra.edit, text);
         }
-        const bool shown =
-            !extra.declared.onlyWhileRead || ReadByUnknown(TypeInfo(), *calculation, extra.declared.key);
+        const bool shown = !extra.declared.onlyWhileRead ||
+                           ReadByUnknown(TypeInfo(), *calculation, extra.declared.key);
         extra.box->setVisible(shown);
         if (QLabel* caption = captions_.value(extra.box))
             caption->setVisible(shown);
@@ -87,6 +87,6 @@ void TFormProblem::EditExtraChange(int box) {
         return;
     }
     SetModified();
-    if ((context_.config && context_.config->AutoCalculate != 0) || AlwaysCalculates())
+    if (CalculatesAsTyped())
         Calculate();
 }
