@@ -4,7 +4,6 @@
 #include "core/calctypes.h"
 #include "core/messages.h"
 #include "core/rcalculation.h"
-#include "core/units.h"
 
 namespace {
 
@@ -25,21 +24,13 @@ bool ReadIn(const ReadSpec& read, int configuration) {
     return configuration >= 0 && configuration < 32 && (read.configurations >> configuration) & 1u;
 }
 
-// An extra read as a field of its own: its text, no imaginary part, no unit.
-RField ExtraAsField(const RCalculation& calculation, const ReadSpec& read) {
-    RField field;
-    field.text = calculation.Extras().Value(read.extraKey);
-    field.unitKind = KindNumber(UnitKind::Dimensionless);
-    return field;
-}
-
 // Takes the values the solve reads into the input; false when one fails its
 // check (its warning shown) or is no input at all.
 bool ReadInputs(const RCalculation& calculation, const CalcTypeInfo& info, const SolveSpec& solve,
                 SolverInput& input, bool& noInput) {
     input.configuration = calculation.Configuration();
     for (const ReadSpec& read : solve.reads) {
-        const RField extra = read.IsExtra() ? ExtraAsField(calculation, read) : RField();
+        const RField extra = read.IsExtra() ? calculation.ExtraAsField(read.extraKey) : RField();
         const RField& field = read.IsExtra() ? extra : calculation.Field(read.field);
         const QString name = ReadName(info, read, input.configuration);
         Complex value;

@@ -1,6 +1,14 @@
 #include "core/rcalculation.h"
 
 #include "core/binaryio.h"
+#include "core/units.h"
+
+RField RCalculation::ExtraAsField(const QString& key) const {
+    RField field;
+    field.text = extras_.Value(key);
+    field.unitKind = KindNumber(UnitKind::Dimensionless);
+    return field;
+}
 
 void RCalculation::Read(BinaryReader& reader) {
     type_ = reader.ReadInt32();

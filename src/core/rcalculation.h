@@ -49,6 +49,9 @@ public:
     // extension block; Read and Write leave them alone.
     RExtras& Extras() { return extras_; }
     const RExtras& Extras() const { return extras_; }
+    // A setting among the extras read as a quantity: its text as typed in a
+    // field without unit, so that it is checked and shown as a field is.
+    RField ExtraAsField(const QString& key) const;
 
     void Read(BinaryReader& reader);
     void Write(BinaryWriter& writer) const;

@@ -6,7 +6,6 @@
 #include "core/calctypes.h"
 #include "core/rcalculation.h"
 #include "core/text/readingtexts.h"
-#include "core/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -238,10 +237,7 @@ void LNetworkDesignPaths(ChartBuilder& builder) {
 void ThreeElementDesignPaths(ChartBuilder& builder, FormLayout network) {
     const RCalculation& calculation = builder.Calculation();
     constexpr int Output = 4;
-    RField q;
-    q.text = calculation.Extras().Value(ExtraKeys::Q);
-    q.unitKind = KindNumber(UnitKind::Dimensionless);
-    const BoxValue loadedQ = Read(q);
+    const BoxValue loadedQ = Read(calculation.ExtraAsField(ExtraKeys::Q));
     Complex zin;
     Complex zout;
     if (Read(calculation.Field(Output)).state == BoxValue::State::Empty ||

@@ -81,10 +81,8 @@ void AddExtraInputs(const RCalculation& calculation, const UnknownSpec* unknown,
     for (const ReadSpec& read : unknown->solve.reads) {
         if (!read.IsExtra())
             continue;
-        RField field;
-        field.text = calculation.Extras().Value(read.extraKey);
-        field.unitKind = KindNumber(UnitKind::Dimensionless);
-        entry.quantities << QuantityOf(QString::fromLatin1(read.extraName), field, false, precision,
+        entry.quantities << QuantityOf(QString::fromLatin1(read.extraName),
+                                       calculation.ExtraAsField(read.extraKey), false, precision,
                                        QStringLiteral("input"));
         entry.unknown = QString::fromLatin1(unknown->caption);
     }
