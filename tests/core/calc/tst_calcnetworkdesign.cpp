@@ -41,47 +41,38 @@ void TestCalcNetworkDesign::design_data() {
     QTest::addColumn<QList<double>>("x"); // X1, X2, X3
     QTest::addColumn<QString>("message");
 
-    using X = QList<double>;
-    const X none;
-    QTest::newRow("Pi 2000 to 50, Q 10: the amplifier tank")
-        << true << Complex(2000) << Complex(50) << 10.0
-        << X{200, 222.47344363411577, 40.488816508945796} << QString();
-    QTest::newRow("Pi 50 to 2000, Q 10")
-        << true << Complex(50) << Complex(2000) << 10.0
-        << X{5, 36.41243929789238, 31.469733786453375} << QString();
-    QTest::newRow("T 50 to 200, Q 2: all three 100 ohms")
-        << false << Complex(50) << Complex(200) << 2.0 << X{100, 100, 100} << QString();
-    QTest::newRow("T 200 to 50, Q 2") << false << Complex(200) << Complex(50) << 2.0
-                                      << X{400, 157.25992956937822, 217.9449471770337} << QString();
-    QTest::newRow("Pi just above the printed minimum")
-        << true << Complex(2000) << Complex(50) << 6.245 << X{} << QString();
+    const auto row = [](const char* name, bool pi, const Complex& zin, const Complex& zout,
+                        double q, const QList<double>& x, const QString& message) {
+        QTest::newRow(name) << pi << zin << zout << q << x << message;
+    };
+    const bool Pi = true, T = false;
+    const QString ok;
+    row("Pi 2000 to 50, Q 10: the amplifier tank", Pi, Complex(2000), Complex(50), 10,
+        {200, 222.47344363411577, 40.488816508945796}, ok);
+    row("Pi 50 to 2000, Q 10", Pi, Complex(50), Complex(2000), 10,
+        {5, 36.41243929789238, 31.469733786453375}, ok);
+    row("T 50 to 200, Q 2: all three 100 ohms", T, Complex(50), Complex(200), 2, {100, 100, 100},
+        ok);
+    row("T 200 to 50, Q 2", T, Complex(200), Complex(50), 2,
+        {400, 157.25992956937822, 217.9449471770337}, ok);
 
-    QTest::newRow("Pi: reactive Zin before reactive Zout")
-        << true << Complex(2000, 1) << Complex(50, 1) << 10.0 << none
-        << QStringLiteral("Error: Imaginary component of Zin must be 0.");
-    QTest::newRow("T: reactive Zout")
-        << false << Complex(50) << Complex(200, -3) << 2.0 << none
-        << QStringLiteral("Error: Imaginary component of Zout must be 0.");
-    QTest::newRow("Pi: Rin zero") << true << Complex() << Complex(50) << 10.0 << none << NoSolution;
-    QTest::newRow("T: Rout zero") << false << Complex(50) << Complex() << 2.0 << none << NoSolution;
-    QTest::newRow("Pi: Q zero") << true << Complex(2000) << Complex(50) << 0.0 << none
-                                << NoSolution;
-    QTest::newRow("T: Q zero beats a Q too low")
-        << false << Complex(50) << Complex(200) << 0.0 << none << NoSolution;
-    QTest::newRow("Pi: Q below the minimum")
-        << true << Complex(2000) << Complex(50) << 6.0 << none << TooLow("6.245");
-    QTest::newRow("T: Q below the minimum, rounded up")
-        << false << Complex(50) << Complex(200) << 1.732 << none << TooLow("1.733");
-    QTest::newRow("Pi: exactly the minimum is refused")
-        << true << Complex(500) << Complex(50) << 3.0 << none << TooLow("3");
-    QTest::newRow("T: exactly the minimum is refused")
-        << false << Complex(50) << Complex(500) << 3.0 << none << TooLow("3");
-    QTest::newRow("Pi: equal resistances, Q² vanishing beside 1")
-        << true << Complex(50) << Complex(50) << 1e-9 << none << NoSolution;
-    QTest::newRow("Pi: a minimum beyond a double")
-        << true << Complex(1e300) << Complex(1e-300) << 10.0 << none << NoSolution;
-    QTest::newRow("T: overflow") << false << Complex(1e300) << Complex(50) << 1e10 << none
-                                 << NoSolution;
+    row("Pi: reactive Zin before reactive Zout", Pi, Complex(2000, 1), Complex(50, 1), 10, {},
+        QStringLiteral("Error: Imaginary component of Zin must be 0."));
+    row("T: reactive Zout", T, Complex(50), Complex(200, -3), 2, {},
+        QStringLiteral("Error: Imaginary component of Zout must be 0."));
+    row("Pi: Rin zero", Pi, Complex(), Complex(50), 10, {}, NoSolution);
+    row("T: Rout zero", T, Complex(50), Complex(), 2, {}, NoSolution);
+    row("Pi: Q zero", Pi, Complex(2000), Complex(50), 0, {}, NoSolution);
+    row("T: Q zero beats a Q too low", T, Complex(50), Complex(200), 0, {}, NoSolution);
+    row("Pi: Q below the minimum", Pi, Complex(2000), Complex(50), 6, {}, TooLow("6.245"));
+    row("T: Q below the minimum, rounded up", T, Complex(50), Complex(200), 1.732, {},
+        TooLow("1.733"));
+    row("Pi: exactly the minimum is refused", Pi, Complex(500), Complex(50), 3, {}, TooLow("3"));
+    row("T: exactly the minimum is refused", T, Complex(50), Complex(500), 3, {}, TooLow("3"));
+    row("Pi: equal resistances, Q² vanishing beside 1", Pi, Complex(50), Complex(50), 1e-9, {},
+        NoSolution);
+    row("Pi: a minimum beyond a double", Pi, Complex(1e300), Complex(1e-300), 10, {}, NoSolution);
+    row("T: overflow", T, Complex(1e300), Complex(50), 1e10, {}, NoSolution);
 }
 
 void TestCalcNetworkDesign::design() {

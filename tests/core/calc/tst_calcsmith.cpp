@@ -1,4 +1,3 @@
-#include "core/calc/networkdesign.h"
 #include "core/calc/smith.h"
 #include "core/calc/solved.h"
 #include "core/text/readingtexts.h"
@@ -12,8 +11,8 @@
 Q_DECLARE_METATYPE(Complex)
 
 // The Smith chart's geometry against independent arithmetic (std::complex):
-// reflection coefficients, the node chains of the networks, the element
-// paths, the grid.
+// reflection coefficients, the node chains of the networks and their traces,
+// the element paths, the grid.
 class TestCalcSmith : public QObject {
     Q_OBJECT
 
@@ -25,7 +24,6 @@ private slots:
     void chain();
     void elementPath_data();
     void elementPath();
-    void designsEndAtTheCentre();
     void grid();
 };
 
@@ -181,6 +179,14 @@ void TestCalcSmith::chain() {
     }
     QCOMPARE(met.join(' '), steps);
     QCOMPARE(found.nodes.last(), solve.value);
+    // Traced on the chart, each element's path runs from its node to the next.
+    const ChainTrace trace = TraceChain(found, 50);
+    QCOMPARE(trace.paths.size(), found.steps.size());
+    for (int i = 0; i < trace.paths.size(); ++i) {
+        QCOMPARE(trace.nodes[i], ReflectionOf(found.nodes[i], 50));
+        QCOMPARE(trace.paths[i].first(), trace.nodes[i]);
+        QCOMPARE(trace.paths[i].last(), trace.nodes[i + 1]);
+    }
 }
 
 void TestCalcSmith::elementPath_data() {
@@ -250,40 +256,6 @@ void TestCalcSmith::elementPath() {
                      offset.real() <= 1 + 1e-9,
                  qPrintable(Show(path[i])));
         lastT = offset.real();
-    }
-}
-
-// Every L network design, either solution, and every Pi and T design, drawn
-// on a chart whose Z0 is the resistive Zin, ends at the centre; each path
-// ends at the node it leads to.
-void TestCalcSmith::designsEndAtTheCentre() {
-    QList<NodeChain> chains;
-    for (const Complex& zout :
-         {Complex(200), Complex(200, 100), Complex(10, 20), Complex(20, -70)}) {
-        for (auto type : {LNetworkType::Z1InSeries, LNetworkType::Z1InParallel}) {
-            const LNetworkDesign design = DesignLNetwork(type, Complex(50), zout);
-            for (int solution : {0, 1})
-                if (design.ok)
-                    chains << LNetworkDesignChain(type, zout, design, solution);
-        }
-    }
-    QCOMPARE(chains.size(), 12);
-    for (double rout : {20.0, 200.0, 3000.0}) {
-        const NetworkDesign pi = DesignPiNetwork(Complex(50), Complex(rout), 12);
-        const NetworkDesign t = DesignTNetwork(Complex(50), Complex(rout), 12);
-        chains << PiNetworkChain(NetworkPort::Input, Complex(rout), pi.z1, pi.z2, pi.z3)
-               << TNetworkChain(NetworkPort::Input, Complex(rout), t.z1, t.z2, t.z3);
-    }
-    for (const NodeChain& chain : chains) {
-        QVERIFY(chain.ok);
-        const ChainTrace trace = TraceChain(chain, 50);
-        QCOMPARE(trace.paths.size(), chain.steps.size());
-        QVERIFY2(ReflectionMagnitude(trace.nodes.last()) < 1e-9,
-                 qPrintable(Show(trace.nodes.last())));
-        for (int i = 0; i < trace.paths.size(); ++i) {
-            QCOMPARE(trace.paths[i].first(), trace.nodes[i]);
-            QCOMPARE(trace.paths[i].last(), trace.nodes[i + 1]);
-        }
     }
 }
 

@@ -88,8 +88,6 @@ void TestChartSvg::drawing_data() {
     QTest::addColumn<QString>("title");
 
     QTest::newRow("L design") << LDesign() << false << 400.0 << "Smith Chart - LNetwork1";
-    QTest::newRow("L design, admittance grid, small")
-        << LDesign() << true << 200.0 << "Smith Chart - LNetwork1";
     QTest::newRow("SWR, a name with markup and a control character")
         << Swr() << false << 360.0 << "Smith Chart - <b>&amp;\x01\"";
     QTest::newRow("nothing plotted") << SmithChart() << false << 300.0 << "";

@@ -21,13 +21,13 @@ private slots:
     void descriptions();
     void neverOffTheChart();
     void hitTest();
-    void piDesign();
 };
 
 namespace {
 
 // A calculation of the type with its fields' texts: "re|im" each, and for
-// a field with solutions "re|im/re|im/re|im" (the field, then its solutions).
+// a field with solutions "re|im/re|im/re|im" (the field, then its solutions);
+// "Q=10" past them sets an extra.
 RCalculation Calculation(int type, int configuration, int unknown, int solution,
                          const QStringList& fields) {
     RCalculation calculation;
@@ -35,6 +35,8 @@ RCalculation Calculation(int type, int configuration, int unknown, int solution,
     calculation.SetConfiguration(configuration);
     calculation.SetUnknown(unknown);
     calculation.SetSolution(solution);
+    for (const QString& extra : fields.filter(QStringLiteral("=")))
+        calculation.Extras().Set(extra.section(u'=', 0, 0), extra.section(u'=', 1));
     for (int i = 0; i < fields.size() && i < calculation.FieldCount(); ++i) {
         const QStringList values = fields[i].split(u'/');
         RField* field = &calculation.Field(i);
@@ -91,9 +93,7 @@ QString Labels(const SmithChart& chart) {
 
 void TestSmithChart::content_data() {
     QTest::addColumn<int>("type");
-    QTest::addColumn<int>("configuration");
-    QTest::addColumn<int>("unknown");
-    QTest::addColumn<int>("solution");
+    QTest::addColumn<QList<int>>("setup"); // configuration, unknown, solution
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<double>("z0");
     QTest::addColumn<QString>("points");
@@ -101,120 +101,77 @@ void TestSmithChart::content_data() {
     QTest::addColumn<QString>("note");   // or the text of a chart without impedance
     QTest::addColumn<double>("reference");
 
-    const QString none = NoImpedanceText();
-    QTest::newRow("impedance: Z1, Z2 and the result")
-        << 4 << 0 << 0 << -1 << QStringList{"50|30", "20|-40", "33.6|-15.2"} << 50.0
-        << "Z1=50,30; Z2=20,-40; Result=33.6,-15.2"
-        << ""
-        << "" << 50.0;
-    QTest::newRow("impedance: what is no number is left out")
-        << 4 << 0 << 0 << -1 << QStringList{"75|", "abc|", ""} << 75.0 << "Z1=75,0"
-        << ""
-        << "Z2 is not a number." << 75.0;
-    QTest::newRow("impedance: a negative resistance lies off the chart")
-        << 4 << 1 << 0 << -1 << QStringList{"-50|10", "", ""} << 50.0 << ""
-        << ""
-        << "Z1 lies outside the chart." << 50.0;
-    QTest::newRow("impedance: a Z0 of 0 is no chart")
-        << 4 << 0 << 0 << -1 << QStringList{"50|"} << 0.0 << ""
-        << ""
-        << "Z0 must be above 0." << 0.0;
-    QTest::newRow("L design, Solution 1 shown, Solution 2 dashed")
-        << 7 << 0 << 2 << 0 << QStringList{"50|", "", "", "200|100"} << 50.0
-        << "Zout=200,100; =50,100; Zin=50,0; =50,-100 o"
-        << "Z2 Z1 Z2\u2032 Z1\u2032"
-        << "" << 50.0;
-    QTest::newRow("L design, Solution 2 shown")
-        << 7 << 0 << 2 << 1 << QStringList{"50|", "", "", "200|100"} << 50.0
-        << "Zout=200,100; =50,-100; Zin=50,0; =50,100 o"
-        << "Z2 Z1 Z2\u2032 Z1\u2032"
-        << "" << 50.0;
-    QTest::newRow("L design without a solution: the two ports")
-        << 7 << 0 << 2 << 0 << QStringList{"200|", "", "", "50|"} << 50.0 << "Zout=50,0; Zin=200,0"
-        << ""
-        << "Error: No solution found." << 50.0;
-    QTest::newRow("L network, Zin solved from its load")
-        << 7 << 0 << 1 << -1 << QStringList{"", "0|-86.6025403784439", "0|115.470053837925", "200|"}
-        << 50.0 << "Zout=200,0; =50,86.6025403784439; Zin=50,0"
-        << "Z2 Z1"
-        << "" << 50.0;
-    QTest::newRow("L network, Z1 in parallel, Zout solved from Zin")
-        << 7 << 1 << 0 << -1 << QStringList{"50|", "0|50", "0|-25", ""} << 50.0
-        << "Zin=50,0; =25,25; Zout=25,0"
-        << "Z1 Z2"
-        << "" << 50.0;
-    QTest::newRow("Pi network, Zout solved")
-        << 8 << 0 << 0 << -1 << QStringList{"50|", "|-100", "|50", "|-200", ""} << 50.0
-        << "Zin=50,0; =40,-20; =40,30; Zout=52.4590163934426,22.9508196721311"
-        << "Z1 Z2 Z3"
-        << "" << 50.0;
-    QTest::newRow("Pi network failing as its calculator does: the load alone")
-        << 8 << 0 << 0 << -1 << QStringList{"|50", "|-50", "|50", "|-200", ""} << 50.0 << "Zin=0,50"
-        << ""
-        << "Error: Zin and Z1 are both zero." << 50.0;
-    QTest::newRow("T network, Zout solved")
-        << 9 << 0 << 0 << -1 << QStringList{"50|", "|30", "|-80", "|20", ""} << 50.0
-        << "Zin=50,0; =50,30; =64,-16; Zout=64,4"
-        << "Z1 Z2 Z3"
-        << "" << 50.0;
-    QTest::newRow("T network, an element that is no number")
-        << 9 << 0 << 0 << -1 << QStringList{"50|", "|30", "x|-80", "|20", ""} << 50.0 << "Zin=50,0"
-        << ""
-        << "Z2 is not a number." << 50.0;
-    QTest::newRow("T network, Zin solved without a load yet")
-        << 9 << 0 << 1 << -1 << QStringList{"50|", "|30", "|-80", "|20", ""} << 50.0 << ""
-        << "" << NothingYetText() << 50.0;
-    QTest::newRow("SWR on its own Ro")
-        << 10 << 0 << 0 << -1 << QStringList{"25|25", "50|", ""} << 75.0 << "Zant=25,25"
-        << "SWR 2.618"
-        << "" << 50.0;
-    QTest::newRow("SWR on 75 ohms")
-        << 10 << 0 << 0 << -1 << QStringList{"100|", "75|", ""} << 50.0 << "Zant=100,0"
-        << "SWR 1.333"
-        << "" << 75.0;
-    QTest::newRow("SWR matched: the centre, no circle")
-        << 10 << 0 << 0 << -1 << QStringList{"50|", "50|", ""} << 50.0 << "Zant=50,0"
-        << ""
-        << "" << 50.0;
-    QTest::newRow("SWR without Ro")
-        << 10 << 0 << 0 << -1 << QStringList{"25|25", "", ""} << 50.0 << ""
-        << ""
-        << "Ro must be above 0 to draw the chart." << 0.0;
-    QTest::newRow("antenna: both solutions on one circle")
-        << 20 << 0 << 0 << 0
-        << QStringList{"14.2",
-                       "50",
-                       "1.5",
-                       "",
-                       "",
-                       "46.1538461538462|19.2307692307692/46.1538461538462|19.2307692307692/"
-                       "46.1538461538462|-19.2307692307692"}
-        << 75.0
-        << "Solution 1=46.1538461538462,19.2307692307692; "
-           "Solution 2=46.1538461538462,-19.2307692307692 o"
-        << "SWR 1.5"
-        << "" << 50.0;
-    QTest::newRow("antenna with an added coil: a circle each, Solution 2 shown")
-        << 20 << 2 << 0 << 1
-        << QStringList{"14.2", "50",
-                       "1.5",  "10",
-                       "20",   "36.153846|-0.76923077/36.153846|-0.76923077/36.153846|-39.230769"}
-        << 50.0 << "Solution 2=36.153846,-39.230769; Solution 1=36.153846,-0.76923077 o"
-        << "SWR 2.568 SWR 1.384"
-        << "" << 50.0;
-    QTest::newRow("antenna not calculated yet")
-        << 20 << 0 << 0 << -1 << QStringList{"14.2", "50", "1.5"} << 50.0 << ""
-        << "" << NothingYetText() << 50.0;
-    QTest::newRow("a converter has no impedance")
-        << 15 << 0 << 0 << -1 << QStringList{"1", "2"} << 50.0 << ""
-        << "" << none << 50.0;
+    const auto row = [](const char* name, int type, const QList<int>& setup,
+                        const QStringList& fields, double z0, const char* points,
+                        const char* labels, const QString& note, double reference) {
+        QTest::newRow(name) << type << setup << fields << z0 << QString(points) << QString(labels)
+                            << note << reference;
+    };
+    const QList<int> plain{0, 0, -1};
+    row("impedance: Z1, Z2 and the result", 4, plain, {"50|30", "20|-40", "33.6|-15.2"}, 50,
+        "Z1=50,30; Z2=20,-40; Result=33.6,-15.2", "", "", 50);
+    row("impedance: what is no number is left out", 4, plain, {"75|", "abc|", ""}, 75, "Z1=75,0",
+        "", "Z2 is not a number.", 75);
+    row("impedance: a negative resistance lies off the chart", 4, {1, 0, -1}, {"-50|10", "", ""},
+        50, "", "", "Z1 lies outside the chart.", 50);
+    row("impedance: a Z0 of 0 is no chart", 4, plain, {"50|"}, 0, "", "", "Z0 must be above 0.", 0);
+    row("L design, Solution 1 shown, Solution 2 dashed", 7, {0, 2, 0}, {"50|", "", "", "200|100"},
+        50, "Zout=200,100; =50,100; Zin=50,0; =50,-100 o", "Z2 Z1 Z2\u2032 Z1\u2032", "", 50);
+    row("L design, Solution 2 shown", 7, {0, 2, 1}, {"50|", "", "", "200|100"}, 50,
+        "Zout=200,100; =50,-100; Zin=50,0; =50,100 o", "Z2 Z1 Z2\u2032 Z1\u2032", "", 50);
+    row("L design without a solution: the two ports", 7, {0, 2, 0}, {"200|", "", "", "50|"}, 50,
+        "Zout=50,0; Zin=200,0", "", "Error: No solution found.", 50);
+    row("L network, Zin solved from its load", 7, {0, 1, -1},
+        {"", "0|-86.6025403784439", "0|115.470053837925", "200|"}, 50,
+        "Zout=200,0; =50,86.6025403784439; Zin=50,0", "Z2 Z1", "", 50);
+    row("L network, Z1 in parallel, Zout solved from Zin", 7, {1, 0, -1},
+        {"50|", "0|50", "0|-25", ""}, 50, "Zin=50,0; =25,25; Zout=25,0", "Z1 Z2", "", 50);
+    row("Pi network, Zout solved", 8, plain, {"50|", "|-100", "|50", "|-200", ""}, 50,
+        "Zin=50,0; =40,-20; =40,30; Zout=52.4590163934426,22.9508196721311", "Z1 Z2 Z3", "", 50);
+    row("Pi network failing as its calculator does: the load alone", 8, plain,
+        {"|50", "|-50", "|50", "|-200", ""}, 50, "Zin=0,50", "", "Error: Zin and Z1 are both zero.",
+        50);
+    // A design reads the loaded Q from the calculation's extras.
+    row("Pi designed from Zin, Zout and Q", 8, {0, 2, -1}, {"2000|", "", "", "", "50|", "Q=10"}, 50,
+        "Zout=50,0; =19.8019801980198,-24.4536416539178; =19.8019801980198,198.019801980198; "
+        "Zin=2000,0",
+        "Z3 Z2 Z1", "", 50);
+    row("Pi design with a Q too low: the two ports", 8, {0, 2, -1},
+        {"2000|", "", "", "", "50|", "Q=6.2"}, 50, "Zout=50,0; Zin=2000,0", "",
+        "Error: Q must be greater than 6.245 for these resistances.", 50);
+    row("T network, Zout solved", 9, plain, {"50|", "|30", "|-80", "|20", ""}, 50,
+        "Zin=50,0; =50,30; =64,-16; Zout=64,4", "Z1 Z2 Z3", "", 50);
+    row("T network, an element that is no number", 9, plain, {"50|", "|30", "x|-80", "|20", ""}, 50,
+        "Zin=50,0", "", "Z2 is not a number.", 50);
+    row("T network, Zin solved without a load yet", 9, {0, 1, -1},
+        {"50|", "|30", "|-80", "|20", ""}, 50, "", "", NothingYetText(), 50);
+    row("SWR on its own Ro, not on Z0", 10, plain, {"25|25", "50|", ""}, 75, "Zant=25,25",
+        "SWR 2.618", "", 50);
+    row("SWR matched: the centre, no circle", 10, plain, {"50|", "50|", ""}, 50, "Zant=50,0", "",
+        "", 50);
+    row("SWR without Ro", 10, plain, {"25|25", "", ""}, 50, "", "",
+        "Ro must be above 0 to draw the chart.", 0);
+    row("antenna: both solutions on one circle", 20, {0, 0, 0},
+        {"14.2", "50", "1.5", "", "",
+         "46.1538461538462|19.2307692307692/46.1538461538462|19.2307692307692/"
+         "46.1538461538462|-19.2307692307692"},
+        75,
+        "Solution 1=46.1538461538462,19.2307692307692; "
+        "Solution 2=46.1538461538462,-19.2307692307692 o",
+        "SWR 1.5", "", 50);
+    row("antenna with an added coil: a circle each, Solution 2 shown", 20, {2, 0, 1},
+        {"14.2", "50", "1.5", "10", "20",
+         "36.153846|-0.76923077/36.153846|-0.76923077/36.153846|-39.230769"},
+        50, "Solution 2=36.153846,-39.230769; Solution 1=36.153846,-0.76923077 o",
+        "SWR 2.568 SWR 1.384", "", 50);
+    row("antenna not calculated yet", 20, plain, {"14.2", "50", "1.5"}, 50, "", "",
+        NothingYetText(), 50);
+    row("a converter has no impedance", 15, plain, {"1", "2"}, 50, "", "", NoImpedanceText(), 50);
 }
 
 void TestSmithChart::content() {
     QFETCH(int, type);
-    QFETCH(int, configuration);
-    QFETCH(int, unknown);
-    QFETCH(int, solution);
+    QFETCH(QList<int>, setup);
     QFETCH(QStringList, fields);
     QFETCH(double, z0);
     QFETCH(QString, points);
@@ -222,7 +179,7 @@ void TestSmithChart::content() {
     QFETCH(QString, note);
     QFETCH(double, reference);
 
-    const RCalculation calculation = Calculation(type, configuration, unknown, solution, fields);
+    const RCalculation calculation = Calculation(type, setup[0], setup[1], setup[2], fields);
     const SmithChart chart = ChartOfCalculation(calculation, z0, 4);
     QVERIFY2(SamePoints(chart.points, points), qPrintable(Describe(chart)));
     QCOMPARE(Labels(chart), labels);
@@ -293,23 +250,6 @@ void TestSmithChart::hitTest() {
              QStringLiteral("SWR 2.618: Z = 33.33 + j37.27 \u03A9, \u0393 = 0.4472 \u2220 "
                             "90\u00B0, SWR = 2.618"));
     QCOMPARE(HitTest(chart, frame, frame.centre, 6, 4).kind, ChartHit::Kind::None);
-}
-
-// A Pi network designed from a loaded Q: from the load through the designed
-// elements to Zin; a Q too low leaves the two ports and the message.
-void TestSmithChart::piDesign() {
-    RCalculation calculation = Calculation(8, 0, 2, -1, {"2000|", "", "", "", "50|"});
-    calculation.Extras().Set(QStringLiteral("Q"), QStringLiteral("10"));
-    SmithChart chart = ChartOfCalculation(calculation, 50, 4);
-    QVERIFY2(SamePoints(chart.points, "Zout=50,0; =19.8019801980198,-24.4536416539178; "
-                                      "=19.8019801980198,198.019801980198; Zin=2000,0"),
-             qPrintable(Describe(chart)));
-    QCOMPARE(Labels(chart), QStringLiteral("Z3 Z2 Z1"));
-    calculation.Extras().Set(QStringLiteral("Q"), QStringLiteral("6.2"));
-    chart = ChartOfCalculation(calculation, 50, 4);
-    QVERIFY2(SamePoints(chart.points, "Zout=50,0; Zin=2000,0"), qPrintable(Describe(chart)));
-    QCOMPARE(chart.note,
-             QStringLiteral("Error: Q must be greater than 6.245 for these resistances."));
 }
 
 QTEST_GUILESS_MAIN(TestSmithChart)
