@@ -68,8 +68,8 @@ QString Part(int hundredths, int decade, PartKind kind, ESeries series) {
     return StandardPartText(StandardPart{hundredths, decade, 0.0}, kind, series);
 }
 
-QString Line(double re, double im, double frequency = F, ESeries series = ESeries::E12) {
-    return ComponentLineText(Complex(re, im), frequency, series, 8);
+QString Line(double re, double im, double frequency = F) {
+    return ComponentLineText(Complex(re, im), frequency, ESeries::E12, 8);
 }
 
 } // namespace
@@ -94,8 +94,6 @@ void TestComponentText::texts_data() {
     QTest::newRow("below pF") << Value(0.5e-12, c) << "0.5 pF";
     // Standard parts with the series' digits.
     QTest::newRow("3.0 kΩ keeps its zero") << Part(300, 3, r, e24) << "3.0 kΩ";
-    QTest::newRow("750 Ω") << Part(750, 2, r, e24) << "750 Ω";
-    QTest::newRow("100 Ω") << Part(100, 2, r, e12) << "100 Ω";
     QTest::newRow("0.010 Ω") << Part(100, -2, r, e12) << "0.010 Ω";
     QTest::newRow("220 pF") << Part(220, -10, c, e12) << "220 pF";
     QTest::newRow("3.01 kΩ") << Part(301, 3, r, e96) << "3.01 kΩ";
@@ -108,31 +106,17 @@ void TestComponentText::texts_data() {
     QTest::newRow("rounds to 0") << RelativeErrorText(-0.0004) << "0 %";
     QTest::newRow("large") << RelativeErrorText(0.25) << "+25.0 %";
     // Beneath the resistor, capacitor and inductor results.
-    QTest::newRow("2,950 Ω") << StandardPartsText(2950, r, e24)
-                             << "E24: 3.0 kΩ (+1.7 %)  pair: 2.2 kΩ + 750 Ω (0 %)";
     QTest::newRow("a part that matches stands alone")
         << StandardPartsText(2200, r, e24) << "E24: 2.2 kΩ (0 %)";
     QTest::newRow("capacitors in parallel")
         << StandardPartsText(6e-9, c, e12)
         << "E12: 5.6 nF (\u22126.7 %)  pair: 3.3 nF \u2225 2.7 nF (0 %)";
-    QTest::newRow("resistors in parallel")
-        << StandardPartsText(5000, r, e12)
-        << "E12: 4.7 kΩ (\u22126.0 %)  pair: 10 kΩ \u2225 10 kΩ (0 %)";
-    QTest::newRow("inductors in series, not exact")
-        << StandardPartsText(5.15e-6, l, e12)
-        << "E12: 5.6 µH (+8.7 %)  pair: 4.7 µH + 470 nH (+0.4 %)";
     QTest::newRow("inductors in parallel, not exact")
         << StandardPartsText(5.25e-6, l, e12)
         << "E12: 5.6 µH (+6.7 %)  pair: 82 µH \u2225 5.6 µH (\u22120.2 %)";
     QTest::newRow("no part") << StandardPartsText(0, r, e12) << "";
-    // Beneath network elements: the L network's Z1 and Z2 at 7.1 MHz.
-    QTest::newRow("Z1") << Line(0, -100) << "C = 224.16189 pF  E12: 220 pF (\u22121.9 %)";
-    QTest::newRow("Z2") << Line(0, Z2) << "L = 3.7360315 µH  E12: 3.9 µH (+4.4 %)";
-    QTest::newRow("Z2 in E24") << Line(0, Z2, F, e24)
-                               << "L = 3.7360315 µH  E24: 3.6 µH (\u22123.6 %)";
+    // Beneath network elements (the reactive lines are checked with the boxes).
     QTest::newRow("resistive") << Line(50, 0) << "R = 50 Ω";
-    QTest::newRow("both") << Line(50, 100)
-                          << "R = 50 Ω  L = 2.2416189 µH  E12: 2.2 µH (\u22121.9 %)";
     QTest::newRow("nothing") << Line(0, 0) << "";
     QTest::newRow("no frequency") << Line(50, -100, 0) << "";
 }

@@ -21,7 +21,6 @@ private slots:
     void cutAtTheEndReadsTheSameCalculations();
     void damagedBlock_data();
     void damagedBlock();
-    void unknownKeysAreWrittenBackUnchanged();
     void extrasFollowTheirCalculation();
     void extrasSurvivePaddingAndRepair();
 
@@ -196,18 +195,6 @@ void TestWorksheetExtras::damagedBlock() {
     } else {
         QVERIFY(messages.warnings.isEmpty());
     }
-}
-
-void TestWorksheetExtras::unknownKeysAreWrittenBackUnchanged() {
-    RWorksheet worksheet;
-    worksheet.CreateDefault(*catalog_);
-    const QByteArray bytes =
-        Written(worksheet) + ExtrasBlock({Extra(3, "Future.Thing", "x y"), Extra(7, "Q", "8"),
-                                          Extra(7, "Colour", "red")});
-    RWorksheet read;
-    QVERIFY(ReadBytes(bytes, read));
-    QCOMPARE(read.At(3)->Extras().Value(QStringLiteral("Future.Thing")), QStringLiteral("x y"));
-    QCOMPARE(Written(read), bytes);
 }
 
 void TestWorksheetExtras::extrasFollowTheirCalculation() {

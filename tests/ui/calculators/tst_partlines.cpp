@@ -80,9 +80,6 @@ void TestPartLines::lines_data() {
     QTest::newRow("abc")
         << 8 << e12 << PiElements + Steps{"EditDesignFrequency=abc"} << Steps{"LabelPartZ1="}
         << "Error: Real value for Design frequency did not contain a valid number.";
-    QTest::newRow("0") << 8 << e12 << PiElements + Steps{"EditDesignFrequency=0"}
-                       << Steps{"LabelPartZ1="}
-                       << "Error: Value for Design frequency cannot be zero.";
     QTest::newRow("-1, still said after a calculation")
         << 9 << e12 << Steps{"EditDesignFrequency=-1"} + PiElements << Steps{"LabelPartZ2="}
         << "Error: Value for Design frequency cannot be negative.";
